@@ -1,0 +1,59 @@
+// The factory files that ship must be what the generator makes, and must load
+// cleanly through the same start-up path as a user's first run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "FactoryData.h"
+#include "platform/SystemFileSystem.h"
+#include "platform/Utf16Text.h"
+#include "settings/ProfileFiles.h"
+#include "support/RecordingNotifier.h"
+#include "support/RecordingProfileView.h"
+#include "support/TempFolder.h"
+
+namespace zk40 {
+namespace {
+
+std::filesystem::path FactoryFolder() { return std::filesystem::path(ZK40_SOURCE_DIR) / "data" / "factory"; }
+
+std::u16string CorePath(const std::filesystem::path& p) {
+  std::u16string s = p.u16string();
+  for (char16_t& c : s) if (c == u'/') c = u'\\';
+  return s;
+}
+
+TEST(FactoryData, ShippedFilesEqualTheGeneratedOnes) {
+  for (const FactoryFile& file : BuildFactoryFiles()) {
+    std::string name = Utf16ToUtf8(file.name);
+    for (char& c : name) if (c == '\\') c = '/';
+    std::ifstream in(FactoryFolder() / name, std::ios::binary);
+    ASSERT_TRUE(in) << name << " missing: run scripts/make-factory-data";
+    const std::vector<std::uint8_t> shipped((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(shipped == file.bytes) << name << " differs: run scripts/make-factory-data";
+  }
+}
+
+TEST(FactoryData, FirstRunFromTheShippedFilesLoadsProfile1Silently) {
+  test::TempFolder temp;
+  auto fs = CreateSystemFileSystem();
+  auto store = std::make_unique<SettingsStore>();
+  store->install_folder = CorePath(FactoryFolder());
+  store->data_folder = temp.Child(u"OSTREL\\ZK40");
+  test::RecordingNotifier notifier;
+  test::RecordingProfileView view;
+  StringTable strings;
+  ProfileFiles files(*store, *fs, notifier, strings, view);
+  files.CopyFactoryDataFiles();
+  files.LoadProfileIndex();
+  EXPECT_TRUE(notifier.shown.empty());
+  EXPECT_EQ(store->current_entry, 0);
+  EXPECT_EQ(view.selected, (std::array<bool, 5>{true, false, false, false, false}));
+  EXPECT_EQ(files.LoadLanguageNumber(), 2);
+  EXPECT_EQ(store->current_record.buttons[6].function_type, 22);
+}
+
+}  // namespace
+}  // namespace zk40
