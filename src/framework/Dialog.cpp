@@ -1,0 +1,103 @@
+#include "framework/Dialog.h"
+
+#include "framework/MessageLoop.h"
+
+namespace zk40 {
+
+HWND CDialog::CreateFromTemplate(HWND owner) {
+  return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(template_id_), owner,
+                            &CDialog::DialogProcedure, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CDialog::DoModal() {
+  HWND owner = parent_ ? parent_->GetSafeHwnd() : nullptr;
+  modal_ = true;
+  ended_ = false;
+  result_ = IDCANCEL;
+  if (!CreateFromTemplate(owner) || !m_hWnd) {
+    modal_ = false;
+    return -1;
+  }
+  const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+  if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+  RunMessageLoop(ended_);
+  if (ownerWasEnabled) {
+    ::EnableWindow(owner, TRUE);
+    ::SetActiveWindow(owner);
+  }
+  if (m_hWnd) ::DestroyWindow(m_hWnd);
+  modal_ = false;
+  return result_;
+}
+
+bool CDialog::Create() {
+  modal_ = false;
+  return CreateFromTemplate(parent_ ? parent_->GetSafeHwnd() : nullptr) != nullptr;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  result_ = result;
+  if (modal_) {
+    ended_ = true;
+    // Wakes the loop when nothing else is queued.
+    ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
+  } else if (m_hWnd) {
+    ::DestroyWindow(m_hWnd);
+  }
+}
+
+bool CDialog::PreTranslateMessage(MSG& msg) {
+  if (!m_hWnd || (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD)) return false;
+  return ::IsDialogMessageW(m_hWnd, &msg) != 0;
+}
+
+bool CDialog::OnCommand(int id, int, HWND) {
+  if (id == IDOK) {
+    OnOK();
+    return true;
+  }
+  if (id == IDCANCEL) {
+    OnCancel();
+    return true;
+  }
+  return false;
+}
+
+INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITDIALOG) {
+    auto* dialog = reinterpret_cast<CDialog*>(lp);
+    dialog->Bind(hwnd, Binding::dialog);
+    return dialog->OnInitDialog() ? TRUE : FALSE;
+  }
+  CWnd* object = FromHandle(hwnd);
+  if (!object) return FALSE;
+  const CurrentMessage message{msg, wp, lp};
+  object->current_ = &message;
+  LRESULT result = 0;
+  const bool handled = object->Dispatch(msg, wp, lp, result);
+  object->current_ = nullptr;
+  if (msg == WM_NCDESTROY) {
+    object->Unbind();
+    object->PostNcDestroy();
+    return FALSE;
+  }
+  if (!handled) return FALSE;
+  switch (msg) {
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+      return static_cast<INT_PTR>(result);
+    default:
+      SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+      return TRUE;
+  }
+}
+
+}  // namespace zk40

@@ -1,0 +1,286 @@
+#include "framework/Wnd.h"
+
+#include <windowsx.h>
+// windowsx.h names a macro like our method.
+#undef SubclassWindow
+
+#include "platform/WideText_win32.h"
+
+namespace zk40 {
+namespace {
+
+constexpr wchar_t kObjectProperty[] = L"zk40.CWnd";
+constexpr wchar_t kOwnClassName[] = L"ZK40Window";
+
+ATOM RegisterOwnClass(WNDPROC procedure) {
+  static ATOM atom = [procedure] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kOwnClassName;
+    return RegisterClassExW(&wc);
+  }();
+  return atom;
+}
+
+POINT PointOf(LPARAM lp) { return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
+
+// The control a notification is about, for the messages that carry one.
+HWND ControlOf(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORSCROLLBAR:
+      return reinterpret_cast<HWND>(lp);
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+    }
+    default:
+      (void)wp;
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+CWnd::~CWnd() {
+  if (m_hWnd) {
+    HWND hwnd = m_hWnd;
+    Unbind();
+    ::DestroyWindow(hwnd);
+  }
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+}
+
+void CWnd::Bind(HWND hwnd, Binding binding) {
+  m_hWnd = hwnd;
+  binding_ = binding;
+  SetPropW(hwnd, kObjectProperty, this);
+}
+
+void CWnd::Unbind() {
+  if (!m_hWnd) return;
+  if (binding_ == Binding::subclassed && previous_procedure_) {
+    SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_procedure_));
+  }
+  RemovePropW(m_hWnd, kObjectProperty);
+  previous_procedure_ = nullptr;
+  binding_ = Binding::none;
+  m_hWnd = nullptr;
+}
+
+bool CWnd::Create(const WindowCreateArgs& args) {
+  const bool own = args.class_name == nullptr;
+  if (own && !RegisterOwnClass(&CWnd::WindowProcedure)) return false;
+  const RECT& r = args.rect;
+  HWND hwnd = CreateWindowExW(args.ex_style, own ? kOwnClassName : args.class_name, Wide(args.title), args.style,
+                              r.left, r.top, r.right - r.left, r.bottom - r.top, args.parent,
+                              reinterpret_cast<HMENU>(args.id), GetModuleHandleW(nullptr), own ? this : nullptr);
+  if (!hwnd) return false;
+  if (!own) return SubclassWindow(hwnd);
+  return true;
+}
+
+bool CWnd::SubclassWindow(HWND hwnd) {
+  if (!hwnd || m_hWnd || FromHandle(hwnd)) return false;
+  Bind(hwnd, Binding::subclassed);
+  previous_procedure_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProcedure)));
+  return previous_procedure_ != nullptr;
+}
+
+bool CWnd::SubclassDlgItem(int id, const CWnd& parent) { return SubclassWindow(parent.GetDlgItem(id)); }
+
+HWND CWnd::UnsubclassWindow() {
+  HWND hwnd = m_hWnd;
+  if (binding_ == Binding::subclassed) Unbind();
+  return hwnd;
+}
+
+bool CWnd::DestroyWindow() { return m_hWnd && ::DestroyWindow(m_hWnd) != 0; }
+
+void CWnd::SetWindowText(const std::u16string& text) const { ::SetWindowTextW(m_hWnd, Wide(text)); }
+
+std::u16string CWnd::GetWindowText() const {
+  const int length = ::GetWindowTextLengthW(m_hWnd);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int got = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return FromWide(text);
+}
+
+RECT CWnd::GetClientRect() const {
+  RECT r{};
+  ::GetClientRect(m_hWnd, &r);
+  return r;
+}
+
+RECT CWnd::GetWindowRect() const {
+  RECT r{};
+  ::GetWindowRect(m_hWnd, &r);
+  return r;
+}
+
+bool CWnd::PreTranslateMessage(MSG&) { return false; }
+
+bool CWnd::PreTranslateChain(MSG& msg) {
+  for (HWND hwnd = msg.hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
+    CWnd* object = FromHandle(hwnd);
+    if (object && object->PreTranslateMessage(msg)) return true;
+  }
+  return false;
+}
+
+bool CWnd::ReflectToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  HWND control = ControlOf(msg, wp, lp);
+  if (!control || control == m_hWnd) return false;
+  CWnd* child = FromHandle(control);
+  if (!child) return false;
+  switch (msg) {
+    case WM_COMMAND:
+      result = 0;
+      return child->OnReflectedCommand(HIWORD(wp));
+    case WM_DRAWITEM:
+      result = TRUE;
+      return child->OnReflectedDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      result = 0;
+      return child->OnReflectedScroll(msg, LOWORD(wp), static_cast<short>(HIWORD(wp)));
+    default: {
+      HBRUSH brush = child->OnReflectedCtlColor(reinterpret_cast<HDC>(wp), msg);
+      result = reinterpret_cast<LRESULT>(brush);
+      return brush != nullptr;
+    }
+  }
+}
+
+bool CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  result = 0;
+  if (ReflectToControl(msg, wp, lp, result)) return true;
+  return OnMessage(msg, wp, lp, result);
+}
+
+bool CWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_CREATE:
+      return OnCreate(*reinterpret_cast<CREATESTRUCTW*>(lp));
+    case WM_DESTROY:
+      OnDestroy();
+      return false;
+    case WM_PAINT:
+      return OnPaint();
+    case WM_ERASEBKGND:
+      result = 1;
+      return OnEraseBkgnd(reinterpret_cast<HDC>(wp));
+    case WM_TIMER:
+      return OnTimer(wp);
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+    case WM_MOUSEMOVE:
+      return OnMouseMove(static_cast<UINT>(wp), PointOf(lp));
+    case WM_MOUSELEAVE:
+      return OnMouseLeave();
+    case WM_LBUTTONDOWN:
+      return OnLButtonDown(static_cast<UINT>(wp), PointOf(lp));
+    case WM_LBUTTONUP:
+      return OnLButtonUp(static_cast<UINT>(wp), PointOf(lp));
+    case WM_LBUTTONDBLCLK:
+      return OnLButtonDblClk(static_cast<UINT>(wp), PointOf(lp));
+    case WM_RBUTTONUP:
+      return OnRButtonUp(static_cast<UINT>(wp), PointOf(lp));
+    case WM_MOUSEWHEEL:
+      return OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp), GET_KEYSTATE_WPARAM(wp), PointOf(lp));
+    case WM_SETCURSOR:
+      result = TRUE;
+      return OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp), HIWORD(lp));
+    case WM_SIZE:
+      return OnSize(static_cast<UINT>(wp), LOWORD(lp), HIWORD(lp));
+    case WM_CLOSE:
+      return OnClose();
+    case WM_KEYDOWN:
+      return OnKeyDown(static_cast<UINT>(wp), lp);
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORDLG: {
+      HBRUSH brush = nullptr;
+      if (!OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), msg, brush)) return false;
+      result = reinterpret_cast<LRESULT>(brush);
+      return true;
+    }
+    case WM_DRAWITEM:
+      result = TRUE;
+      return OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return OnScroll(msg, LOWORD(wp), static_cast<short>(HIWORD(wp)), reinterpret_cast<HWND>(lp));
+    default:
+      if (msg >= WM_USER) return OnUserMessage(msg, wp, lp, result);
+      return false;
+  }
+}
+
+LRESULT CWnd::CallDefault(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (binding_) {
+    case Binding::subclassed:
+      return CallWindowProcW(previous_procedure_, m_hWnd, msg, wp, lp);
+    case Binding::own_class:
+      return DefWindowProcW(m_hWnd, msg, wp, lp);
+    default:
+      // A dialog's default handling is the dialog manager's, after the
+      // dialog procedure returns FALSE.
+      return 0;
+  }
+}
+
+LRESULT CWnd::Default() {
+  if (!current_) return 0;
+  return CallDefault(current_->msg, current_->wp, current_->lp);
+}
+
+// Handles one message for an own-class or subclassed window.
+LRESULT CWnd::Route(UINT msg, WPARAM wp, LPARAM lp) {
+  const CurrentMessage message{msg, wp, lp};
+  const CurrentMessage* outer = current_;
+  current_ = &message;
+  LRESULT result = 0;
+  const bool handled = Dispatch(msg, wp, lp, result);
+  current_ = outer;
+  if (!handled) result = CallDefault(msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    Unbind();
+    PostNcDestroy();
+  }
+  return result;
+}
+
+LRESULT CALLBACK CWnd::WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  CWnd* object = FromHandle(hwnd);
+  if (!object && msg == WM_NCCREATE) {
+    object = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    if (object) object->Bind(hwnd, Binding::own_class);
+  }
+  return object ? object->Route(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK CWnd::SubclassProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  CWnd* object = FromHandle(hwnd);
+  return object ? object->Route(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace zk40
