@@ -15,12 +15,12 @@ endif()
 
 # zk40_add_test(NAME SOURCES... LIBS ...): one test program, its tests known to CTest.
 function(zk40_add_test name)
-  cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main GTest::gmock zk40_warnings)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE ZK40_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   # Discovering at test time keeps the build from starting Wine.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 120)
+    PROPERTIES TIMEOUT 120 ${arg_PROPERTIES})
 endfunction()
