@@ -1,0 +1,51 @@
+#include "shell/HostAction.h"
+
+#include "platform/Utf16Text.h"
+
+namespace zk40 {
+
+std::optional<int> HostActionButton(std::uint32_t eventCode) {
+  switch (eventCode) {
+    case 516: return 2;
+    case 519: return 1;
+    case 0x2020B: return 3;
+    case 0x1020B: return 4;
+    case 0x20A01: return 5;
+    case 0x20A00: return 6;
+    default: return std::nullopt;
+  }
+}
+
+std::optional<HostAction> HostActionFor(std::uint32_t eventCode, const ProfileRecord& record) {
+  const std::optional<int> button = HostActionButton(eventCode);
+  if (!button) return std::nullopt;
+  const ButtonAssignment& assignment = record.buttons[*button];
+  if (assignment.function_type != kFunctionHostAction) return std::nullopt;
+  const std::u16string path = ReadFixedText(assignment.target_path);
+  if (path.empty()) return std::nullopt;
+  switch (assignment.host_action_kind) {
+    case kHostActionSound:
+      return HostAction{HostAction::Kind::play_sound, path};
+    case kHostActionProgram:
+      return HostAction{HostAction::Kind::shell_open, path};
+    case kHostActionFile:
+    case kHostActionFolder:
+      if (path.find(u' ') != std::u16string::npos) return HostAction{HostAction::Kind::shell_open, u"\"" + path + u"\""};
+      return HostAction{HostAction::Kind::shell_open, path};
+    default:
+      return std::nullopt;
+  }
+}
+
+bool ExecuteHostAction(std::uint32_t eventCode, const ProfileRecord& record, HostLauncher& launcher) {
+  const std::optional<HostAction> action = HostActionFor(eventCode, record);
+  if (!action) return false;
+  if (action->kind == HostAction::Kind::play_sound) {
+    launcher.PlaySoundAsync(action->target);
+  } else {
+    launcher.ShellOpen(action->target);
+  }
+  return true;
+}
+
+}  // namespace zk40

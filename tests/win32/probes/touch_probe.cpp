@@ -1,0 +1,14 @@
+// touch_probe: when started, writes a file named after itself plus ".ran",
+// so a test can see that the shell really started it.
+#include <windows.h>
+
+int main() {
+  wchar_t path[MAX_PATH + 8] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return 1;
+  lstrcatW(path, L".ran");
+  HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  CloseHandle(file);
+  return 0;
+}
