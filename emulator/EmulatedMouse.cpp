@@ -88,6 +88,11 @@ std::vector<TransferRecord> EmulatedMouse::Transfers() const {
   return log_;
 }
 
+std::size_t EmulatedMouse::TransferCount() const {
+  std::lock_guard lock(mutex_);
+  return log_.size();
+}
+
 MouseState EmulatedMouse::State() const {
   std::lock_guard lock(mutex_);
   return state_;

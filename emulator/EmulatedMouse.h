@@ -74,6 +74,7 @@ class EmulatedMouse final : public HidSystem {
   void AnswerWritesPending(std::optional<std::uint32_t> completionMs);
 
   std::vector<TransferRecord> Transfers() const;
+  std::size_t TransferCount() const;
   MouseState State() const;
   // The state in plain text: key-matrix slots decoded, DPI stages in DPI,
   // lighting, touch sensing, report interval, macros as key presses and waits.
