@@ -97,7 +97,9 @@ std::optional<UploadTrace> TraceUpload(const char* command, const std::vector<st
   auto store = std::make_unique<SettingsStore>();
   store->data_folder = parsed->data_folder;
   ConsoleNotifier notifier(stderr);
+  // No language file is loaded here: a missing file is named in English.
   StringTable strings;
+  strings.Set("str_msg2", u"Failed to open file, check whether there is a %s path?");
   NoProfileView view;
   VirtualClock fileClock;  // the macro file's save waits; loading has none
   MacroStore(*store, *fs, notifier, strings, fileClock).Load();

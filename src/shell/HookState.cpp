@@ -55,9 +55,10 @@ std::array<std::uint32_t, kInterceptSlots> HookState::InterceptList() const {
   return list;
 }
 
-HookDecision HookState::OnMouseEvent(std::uint32_t message, std::uint32_t mouseData) {
+HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std::uint32_t mouseData) {
   HookDecision d;
-  d.target = Target();
+  d.target = state.Target();
+  d.pending_release = state.PendingRelease();
   const bool wheel = message == kWheelMessage;
   const std::uint32_t wheelCode = kWheelBackward + (static_cast<std::int32_t>(mouseData) >= 0 ? 1 : 0);
 
@@ -75,21 +76,29 @@ HookDecision HookState::OnMouseEvent(std::uint32_t message, std::uint32_t mouseD
     release = kXButtonUp;
   }
   if (code != 0) {
-    if (IsIntercepted(code)) {
+    if (state.IsIntercepted(code)) {
       d.Post(kMsgHostMouseEvent, code);
-      if (release) pending_release_ = release;
+      if (release) d.pending_release = release;
       d.swallow = true;
       return d;
     }
-    if (statistics_mouse_) d.Post(kMsgHostMouseEvent, code);
+    if (state.StatisticsMouseReporting()) d.Post(kMsgHostMouseEvent, code);
   }
 
-  if (pending_release_ != 0 && message == pending_release_) {
-    pending_release_ = 0;
+  if (d.pending_release != 0 && message == d.pending_release) {
+    d.pending_release = 0;
     d.swallow = true;
     return d;
   }
-  if (recorder_mouse_ && message != kMouseMove) d.Post(kMsgRecorderInput, wheel ? wheelCode : message + mouseData);
+  if (state.RecorderMouseReporting() && message != kMouseMove) {
+    d.Post(kMsgRecorderInput, wheel ? wheelCode : message + mouseData);
+  }
+  return d;
+}
+
+HookDecision HookState::OnMouseEvent(std::uint32_t message, std::uint32_t mouseData) {
+  const HookDecision d = DecideMouseEvent(*this, message, mouseData);
+  pending_release_ = d.pending_release;
   return d;
 }
 

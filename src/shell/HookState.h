@@ -32,11 +32,17 @@ struct HookDecision {
   std::array<HookPost, 2> posts{};
   int post_count = 0;
   bool swallow = false;  // true: not passed on, the PC never sees the event
+  std::uint32_t pending_release = 0;  // the release to swallow next, after this event
 
   void Post(std::uint32_t message, std::uint32_t wparam, std::uint32_t lparam = 0) {
     posts[static_cast<std::size_t>(post_count++)] = {message, wparam, lparam};
   }
 };
+
+class HookState;
+
+// What the mouse hook does with one event in the given state; changes nothing.
+HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std::uint32_t mouseData);
 
 class HookState {
  public:
@@ -58,13 +64,16 @@ class HookState {
   void SetIntercept(std::uint32_t code, int remove);
   std::array<std::uint32_t, kInterceptSlots> InterceptList() const;
 
-  // One low-level mouse event: window message and the 32-bit mouse-data word.
+  // One low-level mouse event (window message, 32-bit mouse-data word):
+  // the decision, whose pending release then becomes the state's.
   HookDecision OnMouseEvent(std::uint32_t message, std::uint32_t mouseData);
   // One low-level key event; key events are never swallowed.
   HookDecision OnKeyEvent(std::uint32_t virtualKey, std::uint32_t flags) const;
 
   WindowId Target() const { return target_ ? target_ : main_window_; }
   std::uint32_t PendingRelease() const { return pending_release_; }
+  bool RecorderMouseReporting() const { return recorder_mouse_ != 0; }
+  bool StatisticsMouseReporting() const { return statistics_mouse_ != 0; }
 
  private:
   std::array<std::atomic<std::uint32_t>, kInterceptSlots> intercept_;

@@ -62,6 +62,14 @@ TEST_F(HookStateTest, InterceptedPressAndItsReleaseNeverReachThePc) {
   EXPECT_TRUE(hooks.OnMouseEvent(kXButtonUp, 0x20000).swallow);
 }
 
+TEST_F(HookStateTest, DecisionAloneChangesNothing) {
+  hooks.SetIntercept(kMiddleDown, 0);
+  const HookDecision d = DecideMouseEvent(hooks, kMiddleDown, 0);
+  EXPECT_TRUE(d.swallow);
+  EXPECT_EQ(d.pending_release, kMiddleDown + 1);
+  EXPECT_EQ(hooks.PendingRelease(), 0u);
+}
+
 TEST_F(HookStateTest, WheelDirectionsAreInterceptedApart) {
   hooks.SetIntercept(kWheelForward, 0);
   const HookDecision forward = hooks.OnMouseEvent(kWheelMessage, kWheelUp);
