@@ -6,5 +6,7 @@ namespace zk40 {
 
 // Each returns the exit status: 0 done, 2 bad arguments or unreadable input.
 int RunProfileCommand(const std::vector<std::u16string>& args);
+int RunUploadTraceCommand(const std::vector<std::u16string>& args);
+int RunDeviceStateCommand(const std::vector<std::u16string>& args);
 
 }  // namespace zk40

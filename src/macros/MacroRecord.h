@@ -1,6 +1,7 @@
 #pragma once
 // One stored macro, byte for byte as in Macro.cfg.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -43,5 +44,11 @@ static_assert(offsetof(MacroRecord, name) == 4024);
 
 using MacroTable = std::array<MacroRecord, kMacroSlots>;
 static_assert(sizeof(MacroTable) == 2052000);
+
+// The events a record really holds: a Macro.cfg from disk may claim more than
+// the record has room for, and nothing may read past its events.
+inline std::size_t MacroEventCount(const MacroRecord& record) {
+  return std::min<std::size_t>(record.event_count, kMacroEventCapacity);
+}
 
 }  // namespace zk40
