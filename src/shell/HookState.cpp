@@ -55,7 +55,7 @@ std::array<std::uint32_t, kInterceptSlots> HookState::InterceptList() const {
   return list;
 }
 
-HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std::uint32_t mouseData) {
+HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std::uint32_t mouseData) noexcept {
   HookDecision d;
   d.target = state.Target();
   d.pending_release = state.PendingRelease();
@@ -96,13 +96,13 @@ HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std
   return d;
 }
 
-HookDecision HookState::OnMouseEvent(std::uint32_t message, std::uint32_t mouseData) {
+HookDecision HookState::OnMouseEvent(std::uint32_t message, std::uint32_t mouseData) noexcept {
   const HookDecision d = DecideMouseEvent(*this, message, mouseData);
   pending_release_ = d.pending_release;
   return d;
 }
 
-HookDecision HookState::OnKeyEvent(std::uint32_t virtualKey, std::uint32_t flags) const {
+HookDecision HookState::OnKeyEvent(std::uint32_t virtualKey, std::uint32_t flags) const noexcept {
   HookDecision d;
   d.target = Target();
   if (recorder_keys_) d.Post(kMsgRecorderInput, virtualKey, flags);

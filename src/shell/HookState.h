@@ -42,7 +42,7 @@ struct HookDecision {
 class HookState;
 
 // What the mouse hook does with one event in the given state; changes nothing.
-HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std::uint32_t mouseData);
+HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std::uint32_t mouseData) noexcept;
 
 class HookState {
  public:
@@ -66,9 +66,9 @@ class HookState {
 
   // One low-level mouse event (window message, 32-bit mouse-data word):
   // the decision, whose pending release then becomes the state's.
-  HookDecision OnMouseEvent(std::uint32_t message, std::uint32_t mouseData);
+  HookDecision OnMouseEvent(std::uint32_t message, std::uint32_t mouseData) noexcept;
   // One low-level key event; key events are never swallowed.
-  HookDecision OnKeyEvent(std::uint32_t virtualKey, std::uint32_t flags) const;
+  HookDecision OnKeyEvent(std::uint32_t virtualKey, std::uint32_t flags) const noexcept;
 
   WindowId Target() const { return target_ ? target_ : main_window_; }
   std::uint32_t PendingRelease() const { return pending_release_; }

@@ -41,3 +41,12 @@ probe_status() {
   probe_pid=""
   return $status
 }
+
+# refuse PATTERN: fails when the probe printed a matching line.
+refuse() {
+  if tr -d "\r" <"$out" | grep -q -E "$1"; then
+    echo "unexpected '$1'; the probe printed:" >&2
+    cat "$out" >&2
+    return 1
+  fi
+}
