@@ -4,20 +4,11 @@
 #include <mutex>
 
 #include "EmulatedMouse.h"
+#include "HexText.h"
 #include "device/UploadWorker.h"
 
 namespace zk40 {
 namespace {
-
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-  static const char* const kDigits = "0123456789abcdef";
-  std::string text;
-  for (std::uint8_t b : bytes) {
-    text += kDigits[b >> 4];
-    text += kDigits[b & 15];
-  }
-  return text;
-}
 
 // Keeps each report of the upload with the time and the number of transfers
 // the mouse had seen by then, so that both merge into one ordered trace.

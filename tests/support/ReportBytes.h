@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "EmulatedMouse.h"
+#include "HexText.h"
 
 namespace zk40::test {
 
@@ -15,16 +16,6 @@ inline std::vector<std::uint8_t> Feature(std::initializer_list<std::uint8_t> byt
   report[0] = 5;
   std::copy(bytes.begin(), bytes.end(), report.begin() + 1);
   return report;
-}
-
-inline std::string Hex(const std::vector<std::uint8_t>& bytes) {
-  static const char* const kDigits = "0123456789abcdef";
-  std::string text;
-  for (std::uint8_t b : bytes) {
-    text += kDigits[b >> 4];
-    text += kDigits[b & 15];
-  }
-  return text;
 }
 
 inline std::vector<TransferRecord> OfKind(const std::vector<TransferRecord>& log, TransferKind kind) {
