@@ -1,0 +1,21 @@
+#include "device/WindowUploadObserver_win32.h"
+
+#include "shell/WindowsMouseSettings_win32.h"
+
+namespace zk40 {
+
+void WindowUploadObserver::OnProgress(int percent) {
+  if (HWND window = progress_window_.load()) PostMessageW(window, kMsgUploadProgress, static_cast<WPARAM>(percent), 0);
+}
+
+void WindowUploadObserver::ApplyPointerSettings(int enhancePrecision, int pointerSpeed, int wheelLines) {
+  ApplyWindowsMouseSettings(main_window_, enhancePrecision, pointerSpeed, wheelLines);
+}
+
+void WindowUploadObserver::OnUploadFinished() { PostMessageW(main_window_, kMsgUploadFinished, 0, 0); }
+
+void WindowUploadObserver::OnUploadFailed(int errorIndex) {
+  PostMessageW(main_window_, kMsgUploadFailed, 0, static_cast<LPARAM>(errorIndex));
+}
+
+}  // namespace zk40

@@ -1,0 +1,35 @@
+#pragma once
+// The upload worker's reports as window messages: progress (1067) to the
+// progress dialog, the result (1795 success, 1796 failure with its index) to
+// the main window, and the pointer settings applied on the worker's own
+// thread. Everything is posted: the worker never waits for the UI thread.
+#include <windows.h>
+
+#include <atomic>
+
+#include "device/UploadSequence.h"
+
+namespace zk40 {
+
+inline constexpr UINT kMsgUploadProgress = 0x42B;  // 1067, wParam = percent
+inline constexpr UINT kMsgUploadFinished = 0x703;  // 1795
+inline constexpr UINT kMsgUploadFailed = 0x704;    // 1796, lParam = error index
+
+class WindowUploadObserver final : public UploadObserver {
+ public:
+  explicit WindowUploadObserver(HWND mainWindow) : main_window_(mainWindow) {}
+
+  // The progress dialog's window changes with every opening.
+  void SetProgressWindow(HWND window) { progress_window_.store(window); }
+
+  void OnProgress(int percent) override;
+  void ApplyPointerSettings(int enhancePrecision, int pointerSpeed, int wheelLines) override;
+  void OnUploadFinished() override;
+  void OnUploadFailed(int errorIndex) override;
+
+ private:
+  HWND main_window_;
+  std::atomic<HWND> progress_window_{nullptr};
+};
+
+}  // namespace zk40
