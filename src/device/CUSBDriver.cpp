@@ -117,21 +117,31 @@ int CUSBDriver::WriteBlocks(const std::uint8_t* data, std::size_t length) {
 int CUSBDriver::WriteBlocksLocked(const std::uint8_t* data, std::size_t length) {
   if (!data || length % kDataBlockSize != 0) return 0;
   std::array<std::uint8_t, kOutputReportSize> report{};
+  // A failed piece does not stop the transfer, but the transfer then failed:
+  // the mouse holds a torn table, and reporting success would hide that.
+  int all_written = 1;
   for (std::size_t offset = 0; offset < length; offset += kDataBlockSize) {
     report[0] = report_id_;
     std::copy_n(data + offset, kDataBlockSize, report.begin() + 1);
     sleeper_.SleepMs(kBlockWaitMs);
-    WriteOutputLocked(report);
+    if (!WriteOutputLocked(report)) all_written = 0;
     sleeper_.SleepMs(kBlockWaitMs);
   }
-  return 1;
+  return all_written;
 }
 
-void CUSBDriver::WriteOutputLocked(std::span<const std::uint8_t> report) {
-  if (!write_) return;
+bool CUSBDriver::WriteOutputLocked(std::span<const std::uint8_t> report) {
+  if (!write_) return false;
   // Only a pending write is waited for; any other failure is not retried.
-  if (write_->WriteOutput(report) == HidWriteStatus::pending) {
-    write_->WaitForPendingWrite(kPendingWriteTimeoutMs);
+  // A pending write counts as delivered once waited for.
+  switch (write_->WriteOutput(report)) {
+    case HidWriteStatus::done:
+      return true;
+    case HidWriteStatus::pending:
+      write_->WaitForPendingWrite(kPendingWriteTimeoutMs);
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -169,10 +179,9 @@ int CUSBDriver::SetDpiTable(const std::uint8_t* block, std::size_t length) {
   write_buffer_.fill(0);
   std::copy_n(block, kDpiBlockSize, write_buffer_.begin() + 1);
   write_buffer_[0] = report_id_;
-  WriteOutputLocked(std::span(write_buffer_).first(kOutputReportSize));
+  const bool written = WriteOutputLocked(std::span(write_buffer_).first(kOutputReportSize));
   sleeper_.SleepMs(kDpiBlockWaitMs);
-  // The command was accepted; what became of the data report is not known here.
-  return 1;
+  return written ? 1 : 0;
 }
 
 int CUSBDriver::WriteKeyMatrix(const std::uint8_t* matrix, std::size_t length) {

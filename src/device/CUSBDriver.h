@@ -88,7 +88,7 @@ class CUSBDriver {
   int ReadFeatureLocked();
   int WriteBlocksLocked(const std::uint8_t* data, std::size_t length);
   // One output report from the write handle, waiting for a pending write.
-  void WriteOutputLocked(std::span<const std::uint8_t> report);
+  bool WriteOutputLocked(std::span<const std::uint8_t> report);
   bool TryInterface(const std::u16string& path);
 
   HidSystem& hid_;

@@ -182,10 +182,10 @@ TEST_F(CommandTest, DpiTableSendsOneDataReportBetweenTwoWaits) {
   EXPECT_EQ((*mouse.State().dpi_block)[1], 4);
 }
 
-TEST_F(CommandTest, DpiTableSucceedsOnceTheCommandIsAcceptedWhateverBecomesOfTheData) {
+TEST_F(CommandTest, DpiTableWhoseDataReportFailsIsAFailure) {
   const std::uint8_t block[16] = {};
   mouse.UnplugAfter(1);
-  EXPECT_EQ(link.SetDpiTable(block, 16), 1);
+  EXPECT_EQ(link.SetDpiTable(block, 16), 0);
   EXPECT_FALSE(Sent().back().accepted);
 }
 
@@ -216,7 +216,7 @@ TEST_F(CommandTest, ARejectedCommandSendsNoData) {
   EXPECT_EQ(link.WriteKeyMatrix(matrix, 64), 1);  // only the first is rejected
 }
 
-TEST_F(CommandTest, WriteBlocksChecksItsLengthAndGoesOnAfterAFailedBlock) {
+TEST_F(CommandTest, WriteBlocksGoesOnAfterAFailedBlockButReportsTheFailure) {
   const std::uint8_t data[96] = {1, 2, 3};
   EXPECT_EQ(link.WriteBlocks(data, 0), 1);
   EXPECT_EQ(link.WriteBlocks(data, 33), 0);
@@ -225,7 +225,7 @@ TEST_F(CommandTest, WriteBlocksChecksItsLengthAndGoesOnAfterAFailedBlock) {
   EXPECT_EQ(clock.NowMs(), 0u);
 
   mouse.UnplugAfter(1);
-  EXPECT_EQ(link.WriteBlocks(data, 96), 1);
+  EXPECT_EQ(link.WriteBlocks(data, 96), 0);
   const auto log = Sent();
   ASSERT_EQ(log.size(), 3u);
   EXPECT_TRUE(log[0].accepted);
