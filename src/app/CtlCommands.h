@@ -6,5 +6,6 @@ namespace zk40 {
 
 // Each returns the exit status: 0 done, 2 bad arguments or unreadable input.
 int RunProfileCommand(const std::vector<std::u16string>& args);
+int RunXmlCommand(const std::vector<std::u16string>& args);
 
 }  // namespace zk40

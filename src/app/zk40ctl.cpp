@@ -18,6 +18,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"profile", "profile INSTALL_FOLDER DATA_FOLDER", zk40::RunProfileCommand},
+    {"xml", "xml FILE [SECTION KEY]...", zk40::RunXmlCommand},
 };
 
 int Usage() {
