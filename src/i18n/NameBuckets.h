@@ -39,20 +39,31 @@ constexpr std::size_t RunChars(const NamedNumber (&entries)[N]) {
 template <std::size_t Buckets, std::size_t Chars>
 class NameBuckets {
  public:
+  // Each entry's bucket is computed once, so the build stays well inside the
+  // compilers' limits on constant evaluation.
   template <std::size_t N>
   constexpr explicit NameBuckets(const NamedNumber (&entries)[N]) {
+    std::array<std::size_t, N> bucketOf{};
+    std::array<std::size_t, Buckets> fill{};
+    for (std::size_t i = 0; i < N; ++i) {
+      bucketOf[i] = NameBucket(entries[i].name, Buckets);
+      fill[bucketOf[i]] += kEntryHeader + entries[i].name.size();
+    }
     std::size_t at = 0;
     for (std::size_t b = 0; b < Buckets; ++b) {
       starts_[b] = at;
-      for (const NamedNumber& e : entries) {
-        if (NameBucket(e.name, Buckets) != b) continue;
-        Digits(at, e.name.size(), 2);
-        Digits(at + 2, e.number, 5);
-        for (std::size_t i = 0; i < e.name.size(); ++i) runs_[at + kEntryHeader + i] = e.name[i];
-        at += kEntryHeader + e.name.size();
-      }
+      at += fill[b];
+      fill[b] = starts_[b];
     }
     starts_[Buckets] = at;
+    for (std::size_t i = 0; i < N; ++i) {
+      const NamedNumber& e = entries[i];
+      std::size_t& to = fill[bucketOf[i]];
+      Digits(to, e.name.size(), 2);
+      Digits(to + 2, e.number, 5);
+      for (std::size_t k = 0; k < e.name.size(); ++k) runs_[to + kEntryHeader + k] = e.name[k];
+      to += kEntryHeader + e.name.size();
+    }
   }
 
   // Calls visit(name, number) for each entry of the bucket of a name until
