@@ -87,7 +87,8 @@ void XmlLexer::Tag(XmlNode& node) {
   const char16_t next = text_[p + 1];
   if (next == u'/') {
     node.kind = XmlNodeKind::end_tag;
-    return EndAt(node, u">", p + 2);
+    node.name_length = NameRun(text_.substr(0, end_), p + 2).size();
+    return EndAt(node, u">", p + 2 + node.name_length);
   }
   if (next == u'?') {
     node.kind = XmlNodeKind::processing_instruction;
@@ -122,7 +123,8 @@ void XmlLexer::Bang(XmlNode& node) {
 
 void XmlLexer::StartTag(XmlNode& node) {
   node.kind = XmlNodeKind::element;
-  const std::size_t nameEnd = node.start + 1 + NameRun(text_.substr(0, end_), node.start + 1).size();
+  node.name_length = NameRun(text_.substr(0, end_), node.start + 1).size();
+  const std::size_t nameEnd = node.start + 1 + node.name_length;
   char16_t quote = 0;
   for (std::size_t i = nameEnd; i < end_; ++i) {
     const char16_t c = text_[i];

@@ -37,6 +37,7 @@ struct XmlNode {
   XmlLexError error = XmlLexError::none;
   bool empty = false;  // an element start tag closed by "/>"
   std::size_t start = 0;
+  std::size_t name_length = 0;  // start and end tags: the name run after "<" or "</"
   std::size_t length = 0;
   std::size_t end() const { return start + length; }
 };

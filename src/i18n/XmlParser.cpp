@@ -66,11 +66,11 @@ class Parser {
     r.start = static_cast<std::int32_t>(node.start);
     r.length = static_cast<std::int32_t>(node.length);
     SetTagLengths(r, static_cast<std::uint32_t>(node.length), 0);
-    if (!node.empty) open_.push_back({index, NameRun(text_, node.start + 1)});
+    if (!node.empty) open_.push_back({index, text_.substr(node.start + 1, node.name_length)});
   }
 
   void EndTag(const XmlNode& node) {
-    const std::u16string_view name = NameRun(text_.substr(0, node.end()), node.start + 2);
+    const std::u16string_view name = text_.substr(node.start + 2, node.name_length);
     if (node.length > kMaxEndTagLength) {
       return Fault(u"Element end tag at offset " + Number(node.start) + u" too long");
     }

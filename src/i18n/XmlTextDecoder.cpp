@@ -29,8 +29,16 @@ std::u16string Number(std::size_t n) { return Utf8ToUtf16(std::to_string(n)); }
 // Removes every zero unit, keeping the order of the rest; returns how many.
 template <typename Units>
 std::size_t RemoveNulls(Units& units, std::size_t from) {
-  const auto first = std::find(units.begin() + static_cast<std::ptrdiff_t>(from), units.end(), 0);
-  if (first == units.end()) return 0;
+  auto first = units.begin() + static_cast<std::ptrdiff_t>(from);
+  if constexpr (sizeof(units[0]) == 1) {
+    // Most files have no null at all; memchr finds that out fastest.
+    const void* zero = std::memchr(units.data() + from, 0, units.size() - from);
+    if (!zero) return 0;
+    first += static_cast<const std::uint8_t*>(zero) - (units.data() + from);
+  } else {
+    first = std::find(first, units.end(), 0);
+    if (first == units.end()) return 0;
+  }
   const auto end = std::remove(first, units.end(), 0);
   const auto removed = static_cast<std::size_t>(units.end() - end);
   units.erase(end, units.end());
