@@ -31,11 +31,6 @@ bool XmlDocument::Load(const std::u16string& path) {
   std::vector<std::uint8_t> bytes;
   try {
     readStatus_ = fs_.ReadWhole(path, kMaxFileBytes + 1, bytes);
-    if (readStatus_ == FileStatus::ok && bytes.size() > kMaxFileBytes) {
-      readStatus_ = FileStatus::other;
-      Empty(u"The file is too large.");
-      return false;
-    }
   } catch (const std::bad_alloc&) {
     readStatus_ = FileStatus::other;
   }
@@ -48,6 +43,12 @@ bool XmlDocument::Load(const std::u16string& path) {
 
 bool XmlDocument::LoadBytes(std::vector<std::uint8_t> bytes) {
   readStatus_ = FileStatus::ok;
+  if (bytes.size() > kMaxFileBytes) {
+    // Element offsets are 32-bit; a larger file could not be indexed.
+    readStatus_ = FileStatus::other;
+    Empty(u"The file is too large.");
+    return false;
+  }
   try {
     text_.clear();
     DecodedText decoded = DecodeXmlBytes(bytes, codePage_);
