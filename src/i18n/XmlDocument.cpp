@@ -157,10 +157,14 @@ std::u16string XmlDocument::ElementData(std::int32_t index) const {
 std::u16string XmlDocument::Lookup(std::u16string_view section, std::u16string_view key) {
   ResetPos();
   if (!FindChildElem(section)) return {};
-  for (;;) {
-    IntoElem();
-    if (FindChildElem(key)) return GetChildData();
-    if (!FindChildElem(section)) return {};
+  try {
+    for (;;) {
+      IntoElem();
+      if (FindChildElem(key)) return GetChildData();
+      if (!FindChildElem(section)) return {};
+    }
+  } catch (const std::bad_alloc&) {
+    return {};
   }
 }
 

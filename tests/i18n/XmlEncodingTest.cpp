@@ -101,6 +101,13 @@ TEST_F(XmlTest, Utf16NameOnEightBitDataKeepsTheText) {
   EXPECT_NE(Text().find("<r>ab\xC3\xA9</r>"), std::string::npos);
 }
 
+TEST_F(XmlTest, CodePageTheSystemLacksFallsBackToAnsi) {
+  // A name of the table whose code page cannot be converted here keeps its
+  // text through the ANSI code page instead of losing it.
+  EXPECT_TRUE(Load("<?xml encoding='x-ebcdic-koreanandkoreanextended'?><r>ab\xE9</r>"));
+  EXPECT_NE(Text().find("<r>ab\xC3\xA9</r>"), std::string::npos);
+}
+
 TEST_F(XmlTest, Utf32IsRejected) {
   EXPECT_FALSE(Load("<?xml version='1.0' encoding='UTF-32'?><r/>"));
   EXPECT_EQ(Text(), "");
