@@ -31,11 +31,18 @@ std::string GenerateDocument(std::size_t bytes) {
   xml.reserve(bytes + 4096);
   for (std::size_t i = 0; xml.size() < bytes; ++i) {
     const std::string n = std::to_string(i);
-    xml += "  <item id=\"" + n + "\" kind='entry'>\n"
-           "    <title>Caf\xC3\xA9 \xE4\xB8\xAD\xE6\x96\x87 &amp; item " + n + "</title>\n"
-           "    <price currency=\"EUR\">" + std::to_string(i % 1000) + ".50</price>\n"
+    xml += "  <item id=\"" + n +
+           "\" kind='entry'>\n"
+           "    <title>Caf\xC3\xA9 \xE4\xB8\xAD\xE6\x96\x87 &amp; item " +
+           n +
+           "</title>\n"
+           "    <price currency=\"EUR\">" +
+           std::to_string(i % 1000) +
+           ".50</price>\n"
            "    <!-- stock note -->\n"
-           "    <desc><![CDATA[raw <b>text</b> of " + n + "]]></desc>\n"
+           "    <desc><![CDATA[raw <b>text</b> of " +
+           n +
+           "]]></desc>\n"
            "    <flags><new/><sale value=\"yes\"/></flags>\n"
            "  </item>\n";
   }
@@ -51,14 +58,16 @@ double BestMilliseconds(Load load) {
       std::fprintf(stderr, "xml_bench: load failed\n");
       std::exit(1);
     }
-    best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    best = std::min(
+        best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
   return best;
 }
 
 std::u16string CorePath(const std::filesystem::path& p) {
   std::u16string s = p.u16string();
-  for (char16_t& c : s) if (c == u'/') c = u'\\';
+  for (char16_t& c : s)
+    if (c == u'/') c = u'\\';
   return s;
 }
 
@@ -95,8 +104,8 @@ int main(int argc, char** argv) {
              std::string(doc.child("catalog").child("config").child_value("last")) == "end";
     });
     std::filesystem::remove(file);
-    std::printf("%8.1f %12.1f %10.2f %12.1f %10.2f %8.2f\n", size, ours, ours / size, reference, reference / size,
-                ours / reference);
+    std::printf("%8.1f %12.1f %10.2f %12.1f %10.2f %8.2f\n", size, ours, ours / size, reference,
+                reference / size, ours / reference);
     perMb.push_back(ours / size);
   }
   if (perMb.size() >= 2) {

@@ -21,8 +21,12 @@ class InputFileSystem final : public FileSystem {
     out.assign(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(std::min(maxBytes, input.size())));
     return FileStatus::ok;
   }
-  FileStatus WriteWhole(const std::u16string&, std::span<const std::uint8_t>) override { return FileStatus::other; }
-  FileStatus MoveReplacing(const std::u16string&, const std::u16string&) override { return FileStatus::other; }
+  FileStatus WriteWhole(const std::u16string&, std::span<const std::uint8_t>) override {
+    return FileStatus::other;
+  }
+  FileStatus MoveReplacing(const std::u16string&, const std::u16string&) override {
+    return FileStatus::other;
+  }
   FileStatus Remove(const std::u16string&) override { return FileStatus::other; }
   FileStatus Copy(const std::u16string&, const std::u16string&) override { return FileStatus::other; }
   FileStatus CreateFolder(const std::u16string&) override { return FileStatus::other; }

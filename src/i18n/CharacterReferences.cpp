@@ -80,7 +80,10 @@ bool HasCapital(std::string_view name) {
 }
 
 int DigitValue(char16_t c, int base) {
-  int v = c >= u'0' && c <= u'9' ? c - u'0' : c >= u'a' && c <= u'f' ? c - u'a' + 10 : c >= u'A' && c <= u'F' ? c - u'A' + 10 : 99;
+  const int v = c >= u'0' && c <= u'9'   ? c - u'0'
+                : c >= u'a' && c <= u'f' ? c - u'a' + 10
+                : c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                         : base;
   return v < base ? v : -1;
 }
 

@@ -18,7 +18,8 @@ bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
 
 // The value of an attribute of a tag (the node's text from "<"); values may
 // be quoted either way or unquoted up to white space or ">".
-std::optional<std::u16string_view> Attribute(std::u16string_view tag, std::size_t nameEnd, std::u16string_view wanted) {
+std::optional<std::u16string_view> Attribute(std::u16string_view tag, std::size_t nameEnd,
+                                             std::u16string_view wanted) {
   std::size_t i = nameEnd;
   while (i < tag.size()) {
     const char16_t c = tag[i];

@@ -25,7 +25,8 @@ void ElementTable::Allocate(std::size_t capacity) {
   const std::size_t blocks = (capacity + kBlockRecords - 1) / kBlockRecords;
   blocks_.resize(std::max(blocks_.size(), blocks));
   for (std::size_t b = 0; b < blocks; ++b) {
-    const std::size_t had = capacity_ > b * kBlockRecords ? std::min(kBlockRecords, capacity_ - b * kBlockRecords) : 0;
+    const std::size_t had =
+        capacity_ > b * kBlockRecords ? std::min(kBlockRecords, capacity_ - b * kBlockRecords) : 0;
     const std::size_t wants = std::min(kBlockRecords, capacity - b * kBlockRecords);
     if (had == wants) continue;
     auto block = std::make_unique_for_overwrite<ElementRecord[]>(wants);

@@ -18,7 +18,7 @@ struct ElementRecord {
   std::int32_t parent;
   std::int32_t first_child;
   std::int32_t next;
-  std::int32_t previous;     // for a first child: the last child
+  std::int32_t previous;  // for a first child: the last child
 };
 static_assert(sizeof(ElementRecord) == 32);
 
@@ -30,8 +30,12 @@ inline constexpr std::uint32_t kMaxStartTagLength = (1u << 22) - 1;
 inline constexpr std::uint32_t kMaxEndTagLength = (1u << 10) - 1;
 inline constexpr std::int32_t kMaxLevel = 0xFFFF;
 
-inline std::uint32_t StartTagLength(const ElementRecord& r) { return static_cast<std::uint32_t>(r.tag_lengths) & kMaxStartTagLength; }
-inline std::uint32_t EndTagLength(const ElementRecord& r) { return static_cast<std::uint32_t>(r.tag_lengths) >> 22; }
+inline std::uint32_t StartTagLength(const ElementRecord& r) {
+  return static_cast<std::uint32_t>(r.tag_lengths) & kMaxStartTagLength;
+}
+inline std::uint32_t EndTagLength(const ElementRecord& r) {
+  return static_cast<std::uint32_t>(r.tag_lengths) >> 22;
+}
 inline std::int32_t Level(const ElementRecord& r) { return r.level_flags & kMaxLevel; }
 void SetTagLengths(ElementRecord& r, std::uint32_t startTag, std::uint32_t endTag);
 

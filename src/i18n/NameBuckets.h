@@ -18,7 +18,9 @@ struct NamedNumber {
   std::uint32_t number;   // at most 99999
 };
 
-constexpr char16_t LowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+constexpr char16_t LowerAscii(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+}
 
 template <typename Unit>
 constexpr std::size_t NameBucket(std::basic_string_view<Unit> name, std::size_t buckets) {
@@ -80,7 +82,10 @@ class NameBuckets {
 
   constexpr std::size_t EntriesIn(std::size_t bucket) const {
     std::size_t count = 0;
-    VisitBucket(bucket, [&count](std::string_view, std::uint32_t) { ++count; return false; });
+    VisitBucket(bucket, [&count](std::string_view, std::uint32_t) {
+      ++count;
+      return false;
+    });
     return count;
   }
 
@@ -90,7 +95,8 @@ class NameBuckets {
   }
   constexpr std::size_t Number(std::size_t at, std::size_t width) const {
     std::size_t value = 0;
-    for (std::size_t i = 0; i < width; ++i) value = value * 10 + static_cast<std::size_t>(runs_[at + i] - '0');
+    for (std::size_t i = 0; i < width; ++i)
+      value = value * 10 + static_cast<std::size_t>(runs_[at + i] - '0');
     return value;
   }
 

@@ -130,7 +130,8 @@ std::u16string XmlDocument::ElementData(std::int32_t index) const {
   const ElementRecord& r = elements_[index];
   if (r.first_child) return {};
   const std::size_t from = static_cast<std::size_t>(r.start) + StartTagLength(r);
-  const std::size_t to = static_cast<std::size_t>(r.start) + static_cast<std::size_t>(r.length) - EndTagLength(r);
+  const std::size_t to =
+      static_cast<std::size_t>(r.start) + static_cast<std::size_t>(r.length) - EndTagLength(r);
   if (to <= from) return {};
   const std::u16string_view content = std::u16string_view(text_).substr(from, to - from);
   std::u16string data;

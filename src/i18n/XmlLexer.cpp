@@ -1,5 +1,7 @@
 #include "i18n/XmlLexer.h"
 
+#include <array>
+
 #include "i18n/NameBuckets.h"
 #include "platform/Utf16Text.h"
 
@@ -30,13 +32,13 @@ std::u16string_view KindName(XmlNodeKind kind) {
 bool IsXmlSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
 bool IsNameDelimiter(char16_t c) {
-  switch (c) {
-    case u' ': case u'\t': case u'\n': case u'\r': case u'<': case u'>': case u'=': case u'\\':
-    case u'/': case u'?': case u'!': case u'"': case u'\'': case u';':
-      return true;
-    default:
-      return false;
-  }
+  static constexpr std::u16string_view kDelimiters = u" \t\n\r<>=\\/?!\"';";
+  static constexpr auto kTable = [] {
+    std::array<bool, 128> table{};
+    for (char16_t d : kDelimiters) table[d] = true;
+    return table;
+  }();
+  return c < 128 && kTable[c];
 }
 
 std::u16string_view NameRun(std::u16string_view text, std::size_t from) {
@@ -113,7 +115,10 @@ void XmlLexer::Bang(XmlNode& node) {
       if (text_[p + 3] != u'C') return Fail(node, XmlLexError::cdata_tag, p + 3);
       node.kind = XmlNodeKind::cdata;
       return EndAt(node, u"]]>", p + 4);
-    case u'D': case u'E': case u'A': case u'N':
+    case u'D':
+    case u'E':
+    case u'A':
+    case u'N':
       node.kind = XmlNodeKind::document_type;
       return DocumentType(node);
     default:
@@ -192,7 +197,8 @@ void XmlLexer::DocumentType(XmlNode& node) {
 }
 
 void XmlLexer::EndAt(XmlNode& node, std::u16string_view terminator, std::size_t from) {
-  const std::size_t close = from <= end_ ? text_.substr(0, end_).find(terminator, from) : std::u16string_view::npos;
+  const std::size_t close =
+      from <= end_ ? text_.substr(0, end_).find(terminator, from) : std::u16string_view::npos;
   if (close == std::u16string_view::npos) return Unterminated(node);
   node.length = close + terminator.size() - node.start;
 }
@@ -209,7 +215,7 @@ void XmlLexer::Unterminated(XmlNode& node) {
 }
 
 std::u16string LexErrorMessage(const XmlNode& node) {
-  const std::u16string offset = Utf8ToUtf16(std::to_string(node.start));
+  const std::u16string offset = DecimalText(node.start);
   switch (node.error) {
     case XmlLexError::tag_name_character: return u"Incorrect tag name character at offset " + offset;
     case XmlLexError::bang_tag: return u"Incorrect ! tag at offset " + offset;

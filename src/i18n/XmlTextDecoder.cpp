@@ -24,8 +24,6 @@ std::optional<ByteOrderMark> MarkOf(const std::vector<std::uint8_t>& b) {
   return std::nullopt;
 }
 
-std::u16string Number(std::size_t n) { return Utf8ToUtf16(std::to_string(n)); }
-
 // Removes every zero unit, keeping the order of the rest; returns how many.
 template <typename Units>
 std::size_t RemoveNulls(Units& units, std::size_t from) {
@@ -47,7 +45,7 @@ std::size_t RemoveNulls(Units& units, std::size_t from) {
 
 void DecodeUtf16(std::vector<std::uint8_t>& bytes, std::size_t from, bool bigEndian, DecodedText& out) {
   const std::size_t units = (bytes.size() - from) / 2;
-  out.report += u"length " + Number(units) + u" ";
+  out.report += u"length " + DecimalText(units) + u" ";
   std::u16string& text = out.text;
   text.resize(units);
   const std::uint8_t* data = bytes.data() + from;
@@ -57,7 +55,8 @@ void DecodeUtf16(std::vector<std::uint8_t>& bytes, std::size_t from, bool bigEnd
   }
   bytes.clear();
   bytes.shrink_to_fit();
-  if (const std::size_t nulls = RemoveNulls(text, 0)) out.report += u"(" + Number(nulls) + u" nulls removed) ";
+  if (const std::size_t nulls = RemoveNulls(text, 0))
+    out.report += u"(" + DecimalText(nulls) + u" nulls removed) ";
   if (bigEndian) out.report += u"endian swap ";
 }
 
@@ -80,12 +79,14 @@ void Convert(std::span<const std::uint8_t> data, std::uint32_t codePage, const C
   }
   out.text.resize(units + units / 100);
   out.text.resize(converter.ToUtf16(codePage, data, out.text));
-  out.report += u"to " + Number(out.text.size()) + u" wide chars ";
+  out.report += u"to " + DecimalText(out.text.size()) + u" wide chars ";
 }
 
-void Decode8Bit(std::vector<std::uint8_t>& bytes, std::size_t from, std::u16string& encoding, DecodedText& out) {
-  out.report += u"length " + Number(bytes.size() - from) + u" ";
-  if (const std::size_t nulls = RemoveNulls(bytes, from)) out.report += u"(" + Number(nulls) + u" nulls removed) ";
+void Decode8Bit(std::vector<std::uint8_t>& bytes, std::size_t from, std::u16string& encoding,
+                DecodedText& out) {
+  out.report += u"length " + DecimalText(bytes.size() - from) + u" ";
+  if (const std::size_t nulls = RemoveNulls(bytes, from))
+    out.report += u"(" + DecimalText(nulls) + u" nulls removed) ";
   if (encoding.empty()) {
     if (PassesUtf8Test(bytes)) encoding = u"UTF-8";
     out.report += u"(used UTF-8 detection) ";

@@ -27,14 +27,14 @@ struct NamedCodePage {
 
 // Code pages whose iconv name is not "CP<number>".
 constexpr NamedCodePage kIconvNames[] = {
-    {65000, "UTF-7"},          {20127, "ASCII"},        {28591, "ISO-8859-1"},
-    {28592, "ISO-8859-2"},   {28593, "ISO-8859-3"},     {28594, "ISO-8859-4"},   {28595, "ISO-8859-5"},
-    {28596, "ISO-8859-6"},   {28597, "ISO-8859-7"},     {28598, "ISO-8859-8"},   {38598, "ISO-8859-8"},
-    {28599, "ISO-8859-9"},   {28603, "ISO-8859-13"},    {28605, "ISO-8859-15"},  {20866, "KOI8-R"},
-    {21866, "KOI8-U"},       {51932, "EUC-JP"},         {51936, "EUC-CN"},       {51949, "EUC-KR"},
-    {54936, "GB18030"},      {50220, "ISO-2022-JP"},    {50221, "ISO-2022-JP"},  {50222, "ISO-2022-JP"},
-    {50225, "ISO-2022-KR"},  {10000, "MACINTOSH"},      {10007, "MAC-CYRILLIC"}, {10017, "MACUKRAINIAN"},
-    {10029, "MAC-CENTRALEUROPE"}, {10079, "MAC-IS"},    {708, "ASMO-708"},       {1361, "JOHAB"},
+    {65000, "UTF-7"},       {20127, "ASCII"},        {28591, "ISO-8859-1"},   {28592, "ISO-8859-2"},
+    {28593, "ISO-8859-3"},  {28594, "ISO-8859-4"},   {28595, "ISO-8859-5"},   {28596, "ISO-8859-6"},
+    {28597, "ISO-8859-7"},  {28598, "ISO-8859-8"},   {38598, "ISO-8859-8"},   {28599, "ISO-8859-9"},
+    {28603, "ISO-8859-13"}, {28605, "ISO-8859-15"},  {20866, "KOI8-R"},       {21866, "KOI8-U"},
+    {51932, "EUC-JP"},      {51936, "EUC-CN"},       {51949, "EUC-KR"},       {54936, "GB18030"},
+    {50220, "ISO-2022-JP"}, {50221, "ISO-2022-JP"},  {50222, "ISO-2022-JP"},  {50225, "ISO-2022-KR"},
+    {10000, "MACINTOSH"},   {10007, "MAC-CYRILLIC"}, {10017, "MACUKRAINIAN"}, {10029, "MAC-CENTRALEUROPE"},
+    {10079, "MAC-IS"},      {708, "ASMO-708"},       {1361, "JOHAB"},
 };
 
 // The names to try for a code page, best first.
@@ -56,7 +56,9 @@ class Descriptor {
       if (valid()) return;
     }
   }
-  ~Descriptor() { if (valid()) iconv_close(cd_); }
+  ~Descriptor() {
+    if (valid()) iconv_close(cd_);
+  }
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
@@ -74,7 +76,9 @@ class Sink {
     if (counting_ && needsScratch) scratch_.resize(32768);
   }
   char* next() { return reinterpret_cast<char*>(counting_ ? scratch_.data() : out_.data() + written_); }
-  std::size_t room() const { return (counting_ ? scratch_.size() : out_.size() - written_) * sizeof(char16_t); }
+  std::size_t room() const {
+    return (counting_ ? scratch_.size() : out_.size() - written_) * sizeof(char16_t);
+  }
   void Advance(std::size_t bytes) { written_ += bytes / sizeof(char16_t); }
   bool Put(char16_t unit) {
     if (!counting_) {
@@ -123,20 +127,24 @@ std::size_t DecodeUtf8(std::span<const std::uint8_t> bytes, Sink& sink) {
       ++i;
       continue;
     }
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
     char32_t cp = length ? lead & (0x7F >> length) : 0;
     std::size_t k = 1;
     for (; k < length && i + k < n && (p[i + k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (p[i + k] & 0x3F);
     static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (length == 0 || k < length || cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    if (length == 0 || k < length || cp < kMinimum[length] || cp > 0x10FFFF ||
+        (cp >= 0xD800 && cp <= 0xDFFF)) {
       if (!sink.Put(kReplacement)) return 0;
       i += std::max<std::size_t>(k, 1);
       continue;
     }
     if (cp >= 0x10000) {
       cp -= 0x10000;
-      if (!sink.Put(static_cast<char16_t>(0xD800 + (cp >> 10))) || !sink.Put(static_cast<char16_t>(0xDC00 + (cp & 0x3FF))))
+      if (!sink.Put(static_cast<char16_t>(0xD800 + (cp >> 10))) ||
+          !sink.Put(static_cast<char16_t>(0xDC00 + (cp & 0x3FF))))
         return 0;
     } else if (!sink.Put(static_cast<char16_t>(cp))) {
       return 0;

@@ -16,10 +16,10 @@ class Win32CodePage final : public CodePage {
                       std::span<char16_t> out) const override {
     if (bytes.empty() || bytes.size() > INT_MAX) return 0;
     const int capacity = static_cast<int>(std::min<std::size_t>(out.size(), INT_MAX));
-    const int units = MultiByteToWideChar(codePage == kAnsiCodePage ? CP_ACP : codePage, 0,
-                                          reinterpret_cast<const char*>(bytes.data()),
-                                          static_cast<int>(bytes.size()),
-                                          capacity ? reinterpret_cast<wchar_t*>(out.data()) : nullptr, capacity);
+    const int units =
+        MultiByteToWideChar(codePage == kAnsiCodePage ? CP_ACP : codePage, 0,
+                            reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()),
+                            capacity ? reinterpret_cast<wchar_t*>(out.data()) : nullptr, capacity);
     return units > 0 ? static_cast<std::size_t>(units) : 0;
   }
 };

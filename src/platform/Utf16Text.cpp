@@ -124,4 +124,9 @@ std::u16string FormatText(std::u16string_view format, std::u16string_view argume
   return out;
 }
 
+std::u16string DecimalText(long long n) {
+  const std::string digits = std::to_string(n);
+  return std::u16string(digits.begin(), digits.end());
+}
+
 }  // namespace zk40

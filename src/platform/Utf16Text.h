@@ -36,6 +36,9 @@ void AppendUtf16(std::u16string& out, char32_t cp);
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// A number in decimal, as "%d" writes it.
+std::u16string DecimalText(long long n);
+
 // Fills the first "%s" of format with argument; "%%" stands for one "%".
 // Any other "%" is kept as it is, so a format from a language file can never
 // read beyond its one argument.

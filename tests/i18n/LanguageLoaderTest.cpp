@@ -21,7 +21,8 @@ std::string FullLanguage(std::string_view prefix, std::string_view skip = {}) {
   std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<language>\n <config>\n";
   for (std::string_view key : kStringKeys) {
     if (key == skip) continue;
-    xml += "  <" + std::string(key) + ">" + std::string(prefix) + std::string(key) + "</" + std::string(key) + ">\n";
+    xml += "  <" + std::string(key) + ">" + std::string(prefix) + std::string(key) + "</" + std::string(key) +
+           ">\n";
   }
   return xml + " </config>\n</language>\n";
 }
@@ -49,23 +50,26 @@ TEST_F(LanguageLoaderTest, MissingKeyAfterAFullLanguageBecomesEmpty) {
 }
 
 TEST_F(LanguageLoaderTest, OnlyTheFirstConfigAndTheConfigsNestedInItAreSearched) {
-  Load("<root>"
-       "<config><str_main>first</str_main><other/><config><config><str_ok>deep</str_ok></config></config></config>"
-       "<config><str_main>second</str_main><str_sts>second</str_sts></config>"
-       "</root>");
+  Load(
+      "<root>"
+      "<config><str_main>first</str_main><other/><config><config><str_ok>deep</str_ok></config></config></"
+      "config>"
+      "<config><str_main>second</str_main><str_sts>second</str_sts></config>"
+      "</root>");
   EXPECT_EQ(Get("str_main"), "first");
   EXPECT_EQ(Get("str_ok"), "deep");
   EXPECT_EQ(Get("str_sts"), "");
 }
 
 TEST_F(LanguageLoaderTest, ElementTextRules) {
-  Load("<root><config>"
-       "<str_main>  spaced  </str_main>"
-       "<str_ok>Caf&eacute; &#x41;</str_ok>"
-       "<str_sts><![CDATA[<b>&amp;</b>]]></str_sts>"
-       "<str_about>text<b>bold</b></str_about>"
-       "<STR_PL>case</STR_PL>"
-       "</config></root>");
+  Load(
+      "<root><config>"
+      "<str_main>  spaced  </str_main>"
+      "<str_ok>Caf&eacute; &#x41;</str_ok>"
+      "<str_sts><![CDATA[<b>&amp;</b>]]></str_sts>"
+      "<str_about>text<b>bold</b></str_about>"
+      "<STR_PL>case</STR_PL>"
+      "</config></root>");
   EXPECT_EQ(Get("str_main"), "  spaced  ");
   EXPECT_EQ(Get("str_ok"), "Caf\xC3\xA9 A");
   EXPECT_EQ(Get("str_sts"), "<b>&amp;</b>");
@@ -84,7 +88,8 @@ TEST_F(LanguageLoaderTest, UnreadableOrRootlessFileEmptiesEverything) {
 
 TEST_F(LanguageLoaderTest, SessionsDoNotInterleave) {
   // The update check reads its own file on another thread while languages load.
-  fs.AddFile(u"C:\\update.xml", Bytes("<update><firmware><current>1.2</current><newfile>f.bin</newfile></firmware></update>"));
+  fs.AddFile(u"C:\\update.xml",
+             Bytes("<update><firmware><current>1.2</current><newfile>f.bin</newfile></firmware></update>"));
   fs.AddFile(u"C:\\Language\\en.xml", Bytes(FullLanguage("en:")));
   std::thread updater([this] {
     for (int i = 0; i < 200; ++i) {
@@ -120,12 +125,13 @@ const ShippedLanguage kShipped[] = {
     {"pt.xml", "str_close", "Fechar"},
     {"rus.xml", "str_close", "\xD0\x97\xD0\xB0\xD0\xBA\xD1\x80\xD1\x8B\xD1\x82\xD1\x8C"},  // Закрыть
     {"ukr.xml", "str_close", "\xD0\x97\xD0\xB0\xD0\xBA\xD1\x80\xD0\xB8\xD1\x82\xD0\xB8"},  // Закрити
-    {"tw.xml", "str_close", "\xE9\x97\x9C\xE9\x96\x89"},  // 關閉
+    {"tw.xml", "str_close", "\xE9\x97\x9C\xE9\x96\x89"},                                   // 關閉
 };
 
 std::u16string LanguageFolder() {
   std::u16string path = (std::filesystem::path(ZK40_SOURCE_DIR) / "data" / "Language").u16string();
-  for (char16_t& c : path) if (c == u'/') c = u'\\';
+  for (char16_t& c : path)
+    if (c == u'/') c = u'\\';
   return path;
 }
 
@@ -159,7 +165,8 @@ TEST(ShippedLanguageFiles, EachLoadsCleanlyAndFillsEveryKey) {
 
 TEST(ShippedLanguageFiles, AreExactlyTheTwelve) {
   std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(ZK40_SOURCE_DIR) / "data" / "Language")) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(ZK40_SOURCE_DIR) / "data" / "Language")) {
     names.insert(entry.path().filename().string());
   }
   std::set<std::string> expected;

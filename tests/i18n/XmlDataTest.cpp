@@ -23,8 +23,8 @@ TEST(CharacterReferencesTest, NamedAndNumericReferences) {
 TEST(CharacterReferencesTest, WhatCannotBeDecodedStaysAsWritten) {
   EXPECT_EQ(Decoded(u"&#0;&#x0;&nosuch;&;&#;&#x;&#12a;"), "&#0;&#x0;&nosuch;&;&#;&#x;&#12a;");
   EXPECT_EQ(Decoded(u"&#x110000;&#1114112;"), "&#x110000;&#1114112;");  // beyond Unicode
-  EXPECT_EQ(Decoded(u"&verylongname;&amp"), "&verylongname;&amp");   // no ";" within nine
-  EXPECT_EQ(Decoded(u"&\u00e9;&amp;"), "&\xC3\xA9;&");                // non-ASCII before ";"
+  EXPECT_EQ(Decoded(u"&verylongname;&amp"), "&verylongname;&amp");      // no ";" within nine
+  EXPECT_EQ(Decoded(u"&\u00e9;&amp;"), "&\xC3\xA9;&");                  // non-ASCII before ";"
   EXPECT_EQ(Decoded(u"a & b &&amp; c"), "a & b && c");
   EXPECT_EQ(Decoded(u"&#00000065;"), "&#00000065;");
   EXPECT_EQ(Decoded(u"&#0000065;"), "A");
@@ -42,15 +42,16 @@ TEST(CharacterReferencesTest, EntityTableCoversHtmlWithCaseRules) {
 }
 
 TEST_F(XmlTest, DataOfAnElement) {
-  ASSERT_TRUE(Load("<r>"
-                   "<ws>  two  words \n</ws>"
-                   "<ref>caf&eacute; &#x263A;</ref>"
-                   "<cdata><![CDATA[a &amp; <b>]]></cdata>"
-                   "<mixed>x &amp; <!--c--> <![CDATA[<y>]]> <?pi?>z</mixed>"
-                   "<kids>t<c/>u</kids>"
-                   "<empty/><none></none>"
-                   "<short><![C]]></short>"
-                   "</r>"));
+  ASSERT_TRUE(
+      Load("<r>"
+           "<ws>  two  words \n</ws>"
+           "<ref>caf&eacute; &#x263A;</ref>"
+           "<cdata><![CDATA[a &amp; <b>]]></cdata>"
+           "<mixed>x &amp; <!--c--> <![CDATA[<y>]]> <?pi?>z</mixed>"
+           "<kids>t<c/>u</kids>"
+           "<empty/><none></none>"
+           "<short><![C]]></short>"
+           "</r>"));
   EXPECT_EQ(Data(u"ws"), "  two  words \n");
   EXPECT_EQ(Data(u"ref"), "caf\xC3\xA9 \xE2\x98\xBA");
   EXPECT_EQ(Data(u"cdata"), "a &amp; <b>");

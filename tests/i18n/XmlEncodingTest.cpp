@@ -68,11 +68,14 @@ TEST_F(XmlTest, DeclaredEncodingChoosesTheCodePage) {
   EXPECT_NE(Text().find("<r>\xD0\x90</r>"), std::string::npos);  // А
 
   // A charset in an html Content-Type meta element, before the head ends.
-  const std::string html = "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">";
+  const std::string html =
+      "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">";
   Load(html + "</head><body>\xC0</body></html>");
   EXPECT_NE(Text().find("<body>\xD0\x90</body>"), std::string::npos);
   EXPECT_EQ(Result().substr(0, 13), "windows-1251 ");
-  Load("<html><head></head><meta http-equiv='content-type' content='text/html; charset=windows-1251'>\xC0</html>");
+  Load(
+      "<html><head></head><meta http-equiv='content-type' content='text/html; "
+      "charset=windows-1251'>\xC0</html>");
   EXPECT_EQ(Result().substr(0, 6), "UTF-8 ");
 }
 
@@ -80,12 +83,15 @@ TEST_F(XmlTest, DeclaredEncodingScanRules) {
   EXPECT_EQ(DeclaredEncoding(u"<?xml version='1.0'?><r/>"), std::nullopt);
   EXPECT_EQ(DeclaredEncoding(u" <?xml encoding='gbk'?>"), std::nullopt);  // not at offset 0
   EXPECT_EQ(DeclaredEncoding(u"<?xml encoding=big5 ?>"), u"big5");
-  EXPECT_EQ(DeclaredEncoding(u"<!DOCTYPE html><!-- x --><HTML><Meta HTTP-EQUIV=content-type CONTENT='text/html;charset = big5'>"),
+  EXPECT_EQ(DeclaredEncoding(u"<!DOCTYPE html><!-- x --><HTML><Meta HTTP-EQUIV=content-type "
+                             u"CONTENT='text/html;charset = big5'>"),
             u"big5");
-  EXPECT_EQ(DeclaredEncoding(u"<body><html><meta http-equiv='Content-Type' content='charset=big5'>"), std::nullopt);
+  EXPECT_EQ(DeclaredEncoding(u"<body><html><meta http-equiv='Content-Type' content='charset=big5'>"),
+            std::nullopt);
   EXPECT_EQ(DeclaredEncoding(u"<html><meta http-equiv='Refresh' content='charset=big5'>"), std::nullopt);
   EXPECT_EQ(DeclaredEncoding(u"<html><meta http-equiv='Content-Type' content='text/html'>"), std::nullopt);
-  EXPECT_EQ(DeclaredEncoding(u"<html><1bad><meta http-equiv='Content-Type' content='charset=big5'>"), std::nullopt);
+  EXPECT_EQ(DeclaredEncoding(u"<html><1bad><meta http-equiv='Content-Type' content='charset=big5'>"),
+            std::nullopt);
 }
 
 TEST_F(XmlTest, UnknownEncodingNameFallsBackToTheAnsiCodePage) {
@@ -120,7 +126,8 @@ TEST_F(XmlTest, NullsAreRemovedAndCounted) {
   EXPECT_TRUE(Load(std::string("<r>a\0b\0</r>", 11)));
   EXPECT_EQ(Text(), "<r>ab</r>");
   EXPECT_EQ(Result(), "UTF-8 length 11 (2 nulls removed) to 9 wide chars ");
-  EXPECT_TRUE(Load("\xFF\xFE" + Utf16Bytes(u"<r>a", false) + std::string("\0\0", 2) + Utf16Bytes(u"</r>", false) + "x"));
+  EXPECT_TRUE(Load("\xFF\xFE" + Utf16Bytes(u"<r>a", false) + std::string("\0\0", 2) +
+                   Utf16Bytes(u"</r>", false) + "x"));
   EXPECT_EQ(Text(), "<r>a</r>");  // the odd last byte is no unit
   EXPECT_EQ(Result(), "UTF-16LE BOM + length 9 (1 nulls removed) ");
 }
@@ -153,8 +160,10 @@ TEST_F(XmlTest, UnreadableFileLeavesAnEmptyDocument) {
 
 TEST(Utf8Test, FollowsTheLeadByteAndStopsAtZero) {
   EXPECT_TRUE(PassesUtf8Test(Bytes("plain \xC3\xA9 \xE4\xB8\xAD \xF0\x9F\x98\x80")));
-  EXPECT_FALSE(PassesUtf8Test(Bytes("\xE4\xB8")));       // cut by the end
-  EXPECT_FALSE(PassesUtf8Test(Bytes("\xC3" "a")));       // continuation below 0x80
+  EXPECT_FALSE(PassesUtf8Test(Bytes("\xE4\xB8")));  // cut by the end
+  EXPECT_FALSE(
+      PassesUtf8Test(Bytes("\xC3"
+                           "a")));  // continuation below 0x80
   EXPECT_FALSE(PassesUtf8Test(Bytes("\xF8\x80\x80\x80\x80")));
   EXPECT_TRUE(PassesUtf8Test(Bytes(std::string("ok\0\xFF", 4))));
 }

@@ -43,7 +43,9 @@ std::string Message(std::string_view text) {
 
 TEST_F(XmlTest, EndTagOfAnOuterElementClosesTheInnerOneEmpty) {
   EXPECT_FALSE(Load("<a><b></a>"));
-  EXPECT_EQ(Result(), "UTF-8 length 10 to 10 wide chars  End tag 'a' at offset 7 does not match start tag 'b' at offset 3");
+  EXPECT_EQ(
+      Result(),
+      "UTF-8 length 10 to 10 wide chars  End tag 'a' at offset 7 does not match start tag 'b' at offset 3");
   EXPECT_EQ(Tree(doc), "1:a:0:0 2:b:1:1:not-ended ");
   EXPECT_EQ(doc.Elements()[2].length, 3);
   EXPECT_EQ(doc.Elements()[1].length, 10);
@@ -108,7 +110,8 @@ TEST_F(XmlTest, TwoTopLevelElements) {
 TEST_F(XmlTest, DocumentChecks) {
   EXPECT_FALSE(Load("<!-- only --> text"));
   EXPECT_EQ(Result().substr(Result().find("  ") + 2), "No root element");
-  EXPECT_TRUE(Load("<?xml version='1.0'?>\n<!DOCTYPE r [ <!ENTITY e \"a>b\"> <!-- ] > --> <?pi > ?> ]>\n<r/>\n"));
+  EXPECT_TRUE(
+      Load("<?xml version='1.0'?>\n<!DOCTYPE r [ <!ENTITY e \"a>b\"> <!-- ] > --> <?pi > ?> ]>\n<r/>\n"));
 }
 
 TEST(XmlLexerTest, ErrorMessages) {
@@ -163,6 +166,23 @@ TEST_F(XmlTest, ManyUnclosedElementsCloseInLinearTime) {
   EXPECT_EQ(t[kCount + 1].parent, 1);
   EXPECT_EQ(Level(t[kCount + 1]), 1);
   EXPECT_EQ(t[t[1].first_child].previous, kCount + 1);
+}
+
+TEST_F(XmlTest, ManyStrayEndTagsDeepInsideStayLinear) {
+  // Each stray end tag would otherwise scan every open element.
+  constexpr int kCount = 150000;
+  std::string text;
+  for (int i = 0; i < kCount; ++i) text += "<a>";
+  for (int i = 0; i < kCount; ++i) text += "</b>";
+  text += "<a>";
+  for (int i = 0; i < kCount + 1; ++i) text += "</a>";
+  EXPECT_FALSE(Load(text));
+  EXPECT_EQ(Result().substr(Result().find("  ") + 2), "No start tag for end tag 'b' at offset 450000");
+  const ElementTable& t = doc.Elements();
+  EXPECT_EQ(t.size(), kCount + 2);
+  EXPECT_EQ(t[kCount + 1].parent, kCount);
+  EXPECT_TRUE(t[kCount].level_flags & kContainsErrorMarker);
+  EXPECT_FALSE(t[kCount + 1].level_flags & kNotEndedMarker);
 }
 
 TEST_F(XmlTest, TableGrowsAcrossBlocks) {

@@ -23,7 +23,9 @@ class XmlTest : public ::testing::Test {
   bool Load(std::string_view bytes) { return doc.LoadBytes(Bytes(bytes)); }
   std::string Result() const { return U8(doc.ResultText()); }
   std::string Text() const { return U8(doc.Text()); }
-  std::string Lookup(std::u16string_view section, std::u16string_view key) { return U8(doc.Lookup(section, key)); }
+  std::string Lookup(std::u16string_view section, std::u16string_view key) {
+    return U8(doc.Lookup(section, key));
+  }
   // The data of the first element named key under the root.
   std::string Data(std::u16string_view key) {
     doc.ResetPos();

@@ -32,12 +32,12 @@ TEST(CodePageTest, ConvertsTheCodePagesFilesDeclare) {
   EXPECT_EQ(Convert(20127, "plain"), u"plain");
 }
 
-TEST(CodePageTest, AnsiCodePageIsWestern) {
-  EXPECT_EQ(Convert(kAnsiCodePage, "caf\xE9"), u"caf\u00e9");
-}
+TEST(CodePageTest, AnsiCodePageIsWestern) { EXPECT_EQ(Convert(kAnsiCodePage, "caf\xE9"), u"caf\u00e9"); }
 
 TEST(CodePageTest, InvalidBytesBecomeReplacementsAndConversionGoesOn) {
-  const std::u16string text = Convert(65001, "a\xFF" "b\xE4\xB8");
+  const std::u16string text = Convert(65001,
+                                      "a\xFF"
+                                      "b\xE4\xB8");
   ASSERT_GE(text.size(), 3u);
   EXPECT_EQ(text.substr(0, 3), u"a\uFFFDb");
   EXPECT_EQ(text.back(), u'\uFFFD');
