@@ -8,5 +8,6 @@ namespace zk40 {
 int RunProfileCommand(const std::vector<std::u16string>& args);
 int RunUploadTraceCommand(const std::vector<std::u16string>& args);
 int RunDeviceStateCommand(const std::vector<std::u16string>& args);
+int RunXmlCommand(const std::vector<std::u16string>& args);
 
 }  // namespace zk40

@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"profile", "profile INSTALL_FOLDER DATA_FOLDER", zk40::RunProfileCommand},
     {"upload-trace", "upload-trace DATA_FOLDER [--fail-feature HEX] [--unplug-after N]", zk40::RunUploadTraceCommand},
     {"device-state", "device-state DATA_FOLDER [--fail-feature HEX] [--unplug-after N]", zk40::RunDeviceStateCommand},
+    {"xml", "xml FILE [SECTION KEY]...", zk40::RunXmlCommand},
 };
 
 int Usage() {

@@ -78,10 +78,16 @@ class PosixFileSystem final : public FileSystem {
     out.clear();
     Descriptor fd(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return FromErrno(errno);
-    out.resize(maxBytes);
+    // The buffer starts at the file's size, so a generous limit costs nothing;
+    // it still grows for a file that grows while it is read.
+    struct stat st {};
+    const std::size_t expected =
+        ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+    out.resize(std::min(maxBytes, expected + 1));
     std::size_t got = 0;
     while (got < maxBytes) {
-      const ssize_t n = ::read(fd.get(), out.data() + got, maxBytes - got);
+      if (got == out.size()) out.resize(std::min(maxBytes, std::max<std::size_t>(got * 2, 65536)));
+      const ssize_t n = ::read(fd.get(), out.data() + got, out.size() - got);
       if (n < 0) {
         if (errno == EINTR) continue;
         const FileStatus status = FromErrno(errno);

@@ -55,10 +55,15 @@ class Win32FileSystem final : public FileSystem {
     Handle file(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return LastError();
-    out.resize(maxBytes);
+    // The buffer starts at the file's size, so a generous limit costs nothing;
+    // it still grows for a file that grows while it is read.
+    LARGE_INTEGER size{};
+    const std::size_t expected = GetFileSizeEx(file.get(), &size) ? static_cast<std::size_t>(size.QuadPart) : 0;
+    out.resize(std::min(maxBytes, expected + 1));
     std::size_t got = 0;
     while (got < maxBytes) {
-      DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(maxBytes - got, 1u << 30));
+      if (got == out.size()) out.resize(std::min(maxBytes, std::max<std::size_t>(got * 2, 65536)));
+      DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(out.size() - got, 1u << 30));
       DWORD n = 0;
       if (!::ReadFile(file.get(), out.data() + got, chunk, &n, nullptr)) {
         const FileStatus status = LastError();

@@ -29,9 +29,15 @@ std::u16string ReadFixedText(const char16_t (&field)[N]) {
   return ReadFixedText(field, N);
 }
 
+// Appends one code point, as a surrogate pair above U+FFFF.
+void AppendUtf16(std::u16string& out, char32_t cp);
+
 // Conversions; invalid sequences become U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+
+// A number in decimal, as "%d" writes it.
+std::u16string DecimalText(long long n);
 
 // Fills the first "%s" of format with argument; "%%" stands for one "%".
 // Any other "%" is kept as it is, so a format from a language file can never

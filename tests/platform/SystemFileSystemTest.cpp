@@ -30,6 +30,16 @@ TEST_F(SystemFileSystemTest, WritesReadsAndReadsAtMostTheAskedSize) {
   EXPECT_EQ(out, (Bytes{1, 2}));
 }
 
+TEST_F(SystemFileSystemTest, GenerousReadLimitCostsOnlyTheFileSize) {
+  // A reader that cannot know the size asks for up to a gigabyte or more.
+  const auto path = temp.Child(u"small.xml");
+  const Bytes data(70000, 7);
+  ASSERT_EQ(fs->WriteWhole(path, data), FileStatus::ok);
+  Bytes out;
+  ASSERT_EQ(fs->ReadWhole(path, std::size_t{1} << 40, out), FileStatus::ok);
+  EXPECT_EQ(out, data);
+}
+
 TEST_F(SystemFileSystemTest, MissingFileOrFolderIsNotFound) {
   Bytes out{9};
   EXPECT_EQ(fs->ReadWhole(temp.Child(u"none.cfg"), 10, out), FileStatus::not_found);
