@@ -1,6 +1,7 @@
-// menu_probe: opens the 21-entry game menu below (100, 100), prints
-// "ready X Y H", and prints "chosen ID" for the first choice it receives.
-// Exits 0 after a choice, 1 when none came within 20 seconds.
+// menu_probe [IMAGE_FOLDER]: opens the 21-entry game menu below (100, 100)
+// (with the row pictures of IMAGE_FOLDER, if given), prints "ready X Y H",
+// then "chosen ID" for the first choice it receives, or "menu gone" when the
+// menu closed by itself. Exits 0 after either, 1 when neither came within 20 seconds.
 #include <cstdio>
 
 #include "macros/GameMenuLibrary_win32.h"
@@ -19,7 +20,7 @@ LRESULT CALLBACK OwnerProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   // Harmless before the library is loaded and with no menu open.
   zk40::GameMenuLibrary::DestroyMenu();
   if (!zk40::GameMenuLibrary::Load()) {
@@ -44,7 +45,16 @@ int main() {
     for (std::size_t k = 0; k < title.size(); ++k) entries[i].title[k] = title[k];
   }
   const POINT at{100, 100};
-  const std::array<std::u16string, zk40::kGameMenuImageCount> images{};  // none: plain drawing
+  std::array<std::u16string, zk40::kGameMenuImageCount> images{};  // none: plain drawing
+  if (argc > 1) {
+    static const char* const kNames[] = {"MenuNorL.BMP",       "MenuOverL.BMP",      "MenuDownL.BMP",
+                                         "MenuNorL.BMP",       "MenuNorHaveSub.BMP", "MenuOverHaveSub.BMP",
+                                         "MenuDownHaveSub.BMP", "MenuNorHaveSub.BMP"};
+    for (int i = 0; i < zk40::kGameMenuImageCount; ++i) {
+      const std::string path = std::string(argv[1]) + "\\" + kNames[i];
+      images[static_cast<std::size_t>(i)] = std::u16string(path.begin(), path.end());
+    }
+  }
   if (!zk40::GameMenuLibrary::CreateMenu(owner, 24, at, RGB(0x53, 0x61, 0x67), RGB(255, 255, 255),
                                          RGB(0x15, 0x8C, 0xB9), images, entries, 21)) {
     std::printf("no menu\n");
@@ -59,6 +69,10 @@ int main() {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
+    }
+    if (!FindWindowW(L"ZK40GameMenu", nullptr)) {
+      std::printf("menu gone\n");
+      return 0;
     }
     Sleep(10);
   }
