@@ -65,6 +65,38 @@ TEST(Reflection, TheButtonHandlesItsOwnClickAndTheParentNeverSeesIt) {
   dialog.DestroyWindow();
 }
 
+// A control that colours itself and takes its own scroll notifications.
+class SelfColouring final : public CStatic {
+ public:
+  HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+  int scrolls = 0;
+  ~SelfColouring() override { DeleteObject(brush); }
+
+ protected:
+  HBRUSH OnReflectedCtlColor(HDC, UINT message) override { return message == WM_CTLCOLORSTATIC ? brush : nullptr; }
+  bool OnReflectedScroll(UINT message, int code, int) override {
+    if (message != WM_HSCROLL || code != SB_LINERIGHT) return false;
+    ++scrolls;
+    return true;
+  }
+};
+
+TEST(Reflection, ColourAndScrollNotificationsGoToTheControlsObject) {
+  CDemoDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  SelfColouring control;
+  ASSERT_TRUE(control.Create(u"x", WS_VISIBLE, RECT{0, 0, 20, 20}, dialog.page, 0));
+  HDC dc = GetDC(control.GetSafeHwnd());
+  const auto answer = dialog.page.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                              reinterpret_cast<LPARAM>(control.GetSafeHwnd()));
+  ReleaseDC(control.GetSafeHwnd(), dc);
+  EXPECT_EQ(reinterpret_cast<HBRUSH>(answer), control.brush);
+  dialog.page.SendMessage(WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(control.GetSafeHwnd()));
+  EXPECT_EQ(control.scrolls, 1);
+  control.DestroyWindow();
+  dialog.DestroyWindow();
+}
+
 class Probe final : public CWnd {
  public:
   int timers = 0;
