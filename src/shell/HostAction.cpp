@@ -1,26 +1,26 @@
 #include "shell/HostAction.h"
 
+#include <algorithm>
+
+#include "device/ButtonCodes.h"
 #include "platform/Utf16Text.h"
+#include "shell/MouseEventCodes.h"
 
 namespace zk40 {
 
 std::optional<int> HostActionButton(std::uint32_t eventCode) {
-  switch (eventCode) {
-    case 516: return 2;
-    case 519: return 1;
-    case 0x2020B: return 3;
-    case 0x1020B: return 4;
-    case 0x20A01: return 5;
-    case 0x20A00: return 6;
-    default: return std::nullopt;
-  }
+  // The left button is left out: its host action is swallowed but never run.
+  const auto first = kButtonEventCodes.begin() + 1;
+  const auto it = std::find(first, kButtonEventCodes.end(), eventCode);
+  if (it == kButtonEventCodes.end()) return std::nullopt;
+  return static_cast<int>(it - kButtonEventCodes.begin());
 }
 
 std::optional<HostAction> HostActionFor(std::uint32_t eventCode, const ProfileRecord& record) {
   const std::optional<int> button = HostActionButton(eventCode);
   if (!button) return std::nullopt;
   const ButtonAssignment& assignment = record.buttons[*button];
-  if (assignment.function_type != kFunctionHostAction) return std::nullopt;
+  if (assignment.function_type != kHostActionType) return std::nullopt;
   const std::u16string path = ReadFixedText(assignment.target_path);
   if (path.empty()) return std::nullopt;
   switch (assignment.host_action_kind) {

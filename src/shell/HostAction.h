@@ -14,7 +14,6 @@ inline constexpr std::uint32_t kHostActionSound = 0xC0;
 inline constexpr std::uint32_t kHostActionProgram = 0xD0;
 inline constexpr std::uint32_t kHostActionFile = 0xE0;
 inline constexpr std::uint32_t kHostActionFolder = 0xF0;
-inline constexpr std::int32_t kFunctionHostAction = 19;
 
 struct HostAction {
   enum class Kind { play_sound, shell_open };

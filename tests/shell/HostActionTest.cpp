@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "device/ButtonCodes.h"
 #include "settings/ProfileDefaults.h"
 #include "shell/HostAction.h"
 
@@ -17,7 +18,7 @@ class HostActionTest : public ::testing::Test {
  protected:
   HostActionTest() { FillProfileDefaults(record, false); }
   void Bind(int button, std::uint32_t kind, std::u16string_view path) {
-    record.buttons[button].function_type = kFunctionHostAction;
+    record.buttons[button].function_type = kHostActionType;
     record.buttons[button].host_action_kind = kind;
     StoreFixedText(record.buttons[button].target_path, path);
   }
