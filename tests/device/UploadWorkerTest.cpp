@@ -1,27 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "EmulatedMouse.h"
 #include "device/UploadWorker.h"
-#include "settings/ProfileDefaults.h"
-#include "support/RecordingUploadObserver.h"
+#include "support/UploadRig.h"
 
 namespace zk40 {
 namespace {
 
-class UploadWorkerTest : public ::testing::Test {
+class UploadWorkerTest : public ::testing::Test, protected test::UploadRig {
  protected:
-  void SetUp() override {
-    FillProfileDefaults(store->current_record, false);
-    ASSERT_EQ(link.OpenDevice(), 1);
-  }
-
-  VirtualClock clock;
-  EmulatedMouse mouse{clock, clock};
-  CUSBDriver link{mouse, clock};
-  HookState hooks;
-  std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>();
-  test::RecordingUploadObserver observer;
-  UploadSequence sequence{*store, link, hooks, clock, observer};
+  void SetUp() override { ASSERT_TRUE(Open()); }
   UploadWorker worker{sequence};
 };
 
