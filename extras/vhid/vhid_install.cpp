@@ -94,10 +94,36 @@ bool RemoveDevices() {
   return ok;
 }
 
+// Stops the driver's service once its device is gone, so that the system
+// lets go of the driver: a rebuilt driver is loaded afresh at the next
+// install instead of the old one living on in the running system. A service
+// that is not there or not running is fine.
+void StopService() {
+  SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
+  if (!manager) return;
+  if (SC_HANDLE service = OpenServiceW(manager, L"zk40vhid", SERVICE_STOP | SERVICE_QUERY_STATUS)) {
+    SERVICE_STATUS status{};
+    if (ControlService(service, SERVICE_CONTROL_STOP, &status)) {
+      for (DWORD waited = 0; waited < kSettleMs && status.dwCurrentState != SERVICE_STOPPED; waited += 50) {
+        Sleep(50);
+        if (!QueryServiceStatus(service, &status)) break;
+      }
+    }
+    CloseServiceHandle(service);
+  }
+  CloseServiceHandle(manager);
+}
+
+bool Remove() {
+  if (!RemoveDevices() || !WaitForInterface(false)) return false;
+  StopService();
+  return true;
+}
+
 bool Install() {
   // A device left behind by an earlier run is replaced, so that every
   // install starts from a freshly loaded driver.
-  if (!RemoveDevices() || !WaitForInterface(false)) return false;
+  if (!Remove()) return false;
   HDEVINFO list = SetupDiCreateDeviceInfoList(&kHidClassSetup, nullptr);
   if (list == INVALID_HANDLE_VALUE) {
     Fail("creating a device list");
@@ -136,7 +162,7 @@ bool Install() {
 int wmain(int argc, wchar_t** argv) {
   const bool remove = argc > 1 && std::wcscmp(argv[1], L"remove") == 0;
   const DWORD start = GetTickCount();
-  const bool ok = remove ? RemoveDevices() && WaitForInterface(false) : Install();
+  const bool ok = remove ? Remove() : Install();
   if (!ok) return 1;
   std::printf("%s in %lu ms\n", remove ? "removed" : "installed", GetTickCount() - start);
   return 0;
