@@ -1,9 +1,6 @@
 // Painters not drawn yet.
 #include "Art.h"
 namespace zk40::art {
-void PaintButtonPage(Canvas&, const Words&, Look) {}
-void PaintButtonEntries(Canvas&, const Words&, Look) {}
-void PaintLightingPage(Canvas&, const Words&, Look) {}
 void PaintMacroPage(Canvas&, const Words&, Look) {}
 void PaintStatisticsPage(Canvas&, const Words&, Look) {}
 void PaintSupportPage(Canvas&, const Words&, Look) {}

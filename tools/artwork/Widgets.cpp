@@ -185,15 +185,15 @@ void SectionTitle(cairo_t* cr, Rect r, const std::string& text, Look look, int l
   const Rect text_box{r.left + 11, r.top, r.right, r.bottom};
   DrawText(cr, text_box, text, style);
   const int end = r.left + 11 + std::min(TextWidth(cr, text, style), text_box.Width()) + 12;
-  if (line_right > end) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(end, 0, line_right, 0);
-    cairo_pattern_add_color_stop_rgba(p, 0, kLine.r / 255.0, kLine.g / 255.0, kLine.b / 255.0, 1);
-    cairo_pattern_add_color_stop_rgba(p, 1, kLine.r / 255.0, kLine.g / 255.0, kLine.b / 255.0, 0.15);
-    cairo_set_source(cr, p);
-    cairo_rectangle(cr, end, mid, line_right - end, 1);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+  if (line_right > end) HLine(cr, end, line_right, mid, kLine);
+}
+
+void SectionTitleArea(cairo_t* cr, Rect area, const std::string& text, Look look, int line_right, bool chinese) {
+  {
+    ClipScope clip(cr, area);
+    SectionTitle(cr, area, text, look, line_right, chinese);
   }
+  if (line_right > area.right) HLine(cr, area.right, line_right, (area.top + area.bottom) / 2, kLine);
 }
 
 void Label(cairo_t* cr, Rect r, const std::string& text, Rgb color, double size, Align align) {
@@ -288,10 +288,15 @@ void OptionButton(cairo_t* cr, Rect r, Look look, const std::string& label, doub
 }
 
 void SliderGroove(cairo_t* cr, Rect bar, int thumb_height, int ticks) {
-  const double cy = bar.bottom - thumb_height / 2.0;
-  FillRoundRect(cr, {bar.left + 1, static_cast<int>(cy) - 2, bar.right - 1, static_cast<int>(cy) + 2}, 2, kInset);
-  StrokeRoundRect(cr, {bar.left + 1, static_cast<int>(cy) - 2, bar.right - 1, static_cast<int>(cy) + 2}, 2, kLine);
-  (void)ticks;
+  const int cy = bar.bottom - thumb_height / 2;
+  const Rect groove{bar.left + 1, cy - 2, bar.right - 1, cy + 2};
+  FillRoundRect(cr, groove, 2, Rgb{4, 5, 6});
+  StrokeRoundRect(cr, groove, 2, Rgb{58, 67, 78});
+  HLine(cr, groove.left + 2, groove.right - 2, groove.bottom, kHighlight, 0.35);
+  for (int i = 0; ticks > 1 && i < ticks; ++i) {
+    const int x = bar.left + thumb_height + (bar.Width() - 2 * thumb_height) * i / (ticks - 1);
+    VLine(cr, x, cy - 1, cy + 1, kAccent, 0.5);
+  }
 }
 
 void ColorRampGroove(cairo_t* cr, Rect bar, int thumb_height, Rgb from, Rgb to) {

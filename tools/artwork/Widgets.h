@@ -39,6 +39,9 @@ void PageGround(cairo_t* cr, Rect r);
 // A section title: an accent bar, the title, and a hairline running on to
 // line_right. Hovering brightens it, pressing lights it.
 void SectionTitle(cairo_t* cr, Rect r, const std::string& text, Look look, int line_right, bool chinese);
+// A section title whose hover area is `area`: drawn clipped to the area in
+// `look`, with the hairline continuing outside the area to line_right.
+void SectionTitleArea(cairo_t* cr, Rect area, const std::string& text, Look look, int line_right, bool chinese);
 // A quieter label, for captions of single controls.
 void Label(cairo_t* cr, Rect r, const std::string& text, Rgb color, double size = 12, Align align = Align::kLeft);
 
