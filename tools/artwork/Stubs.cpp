@@ -1,8 +1,6 @@
 // Painters not drawn yet.
 #include "Art.h"
 namespace zk40::art {
-void PaintMacroPage(Canvas&, const Words&, Look) {}
-void PaintStatisticsPage(Canvas&, const Words&, Look) {}
 void PaintSupportPage(Canvas&, const Words&, Look) {}
 void PaintChooserFrame(Canvas&, const Words&, Look) {}
 void PaintChooserCombo(Canvas&, const Words&, Look) {}
@@ -11,7 +9,6 @@ void PaintChooserBasic(Canvas&, const Words&, Look) {}
 void PaintChooserAdvanced(Canvas&, const Words&, Look) {}
 void PaintNotice(Canvas&, bool, Look) {}
 void PaintProgress(Canvas&, bool) {}
-void PaintTrophy(Canvas&, int) {}
 void PaintSliderThumb(Canvas&) {}
 void PaintStepIcon(Canvas&, StepIcon, bool) {}
 void PaintGameMenuRow(Canvas&, Look, bool) {}

@@ -56,6 +56,7 @@ constexpr Pair kLabels[] = {
     // Macro page.
     {"macros", "Macros", "宏列表"},
     {"steps", "Steps", "步骤"},
+    {"record", "Recording", "录制"},
     {"record_delays", "Record delays", "录制延时"},
     {"loops", "Loop count", "循环次数"},
     {"insert_click", "Insert a mouse click", "插入鼠标按键"},
