@@ -96,6 +96,7 @@ constexpr Pair kLabels[] = {
     {"win", "Win", "Win"},
     {"press_key", "Press a key", "请按下按键"},
     {"key", "Key", "按键"},
+    {"advanced_note", "The chosen button starts this when you press it", "按下该键时执行所选操作"},
 };
 
 std::string Unescape(const std::string& s) {

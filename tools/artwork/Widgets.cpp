@@ -161,6 +161,32 @@ void DrawGlyph(cairo_t* cr, Glyph glyph, double cx, double cy, double s, Rgb col
   }
 }
 
+void BrandMark(cairo_t* cr, double cx, double cy, double r) {
+  cairo_new_path(cr);
+  for (int i = 0; i < 6; ++i) {
+    const double a = (60.0 * i - 90.0) * 3.14159265358979 / 180.0;
+    const double x = cx + r * std::cos(a), y = cy + r * std::sin(a);
+    i == 0 ? cairo_move_to(cr, x, y) : cairo_line_to(cr, x, y);
+  }
+  cairo_close_path(cr);
+  cairo_pattern_t* p = cairo_pattern_create_linear(cx - r, cy - r, cx + r, cy + r);
+  cairo_pattern_add_color_stop_rgb(p, 0, kAccentBright.r / 255.0, kAccentBright.g / 255.0, kAccentBright.b / 255.0);
+  cairo_pattern_add_color_stop_rgb(p, 1, kAccentDeep.r / 255.0, kAccentDeep.g / 255.0, kAccentDeep.b / 255.0);
+  cairo_set_source(cr, p);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  const double s = r * 0.5;
+  cairo_move_to(cr, cx - s, cy - s * 0.75);
+  cairo_line_to(cr, cx + s, cy - s * 0.75);
+  cairo_line_to(cr, cx - s, cy + s * 0.75);
+  cairo_line_to(cr, cx + s, cy + s * 0.75);
+  SetColor(cr, kWindow);
+  cairo_set_line_width(cr, r * 0.22);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+  cairo_stroke(cr);
+}
+
 void PageGround(cairo_t* cr, Rect r) {
   FillVerticalGradient(cr, r, kPanel, Mix(kPanel, kWindow, 0.6));
 }

@@ -33,6 +33,9 @@ enum class Glyph {
 };
 void DrawGlyph(cairo_t* cr, Glyph glyph, double cx, double cy, double size, Rgb color, double line_width = 1.6);
 
+// The brand mark: a hexagon with a stylised Z cut through it.
+void BrandMark(cairo_t* cr, double cx, double cy, double r);
+
 // The page's ground: near-black with a faint vertical gradient.
 void PageGround(cairo_t* cr, Rect r);
 
