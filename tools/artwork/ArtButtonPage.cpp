@@ -67,7 +67,10 @@ void Ticks(cairo_t* cr, Rect bar, int count) {
 void PaintPage(Canvas& c, const Words& w, Look look, Look entries_look) {
   cairo_t* cr = c.Cr();
   const bool zh = w.Chinese();
-  PageGround(cr, {0, 0, c.Width(), c.Height()});
+  // The entries' pictures are 4 rows taller than the page: the page's ground
+  // keeps the page's height so that both pictures agree where the page shows.
+  PageGround(cr, {0, 0, c.Width(), layout::kPageSize.height});
+  if (c.Height() > layout::kPageSize.height) PageGround(cr, {0, layout::kPageSize.height, c.Width(), c.Height()});
 
   // The mouse, its side buttons and the markers.
   const MouseShape mouse{828, 92, 404, 70, 206};
