@@ -35,7 +35,7 @@ void PaintSupportPage(Canvas& c, const Words& w, Look look) {
 
   // Versions.
   Card(cr, {12, 14, 913, 212}, kCard);
-  SectionTitle(cr, {24, 26, 600, 50}, w["versions"], Look::kNormal, 900, zh);
+  SectionTitle(cr, {24, 58, 600, 82}, w["versions"], Look::kNormal, 900, zh);
   VersionTile(cr, {40, 96, 340, 200}, sp::kDriverVersionArea.rect, w["driver_version"], Glyph::kInfo, look);
   VersionTile(cr, {350, 96, 660, 200}, sp::kFirmwareVersionArea.rect, w["firmware_version"], Glyph::kArrowUp, look);
   // The product on the right.
