@@ -17,6 +17,7 @@
 #include "skin/layout/MainWindowLayout.h"
 #include "skin/layout/SkinFiles.h"
 #include "skin/layout/SkinResourceIds.h"
+#include "skin/layout/StatisticsPageLayout.h"
 
 namespace {
 
@@ -85,6 +86,20 @@ bool Screen(const fs::path& skins, const fs::path& resources, bool chinese, int 
                                            &zk40::layout::kMacroPageSkin, &zk40::layout::kStatisticsPageSkin,
                                            &zk40::layout::kSupportPageSkin};
   screen.Paint(*Load(PagePath(skins, *pages[tab], pages[tab]->normal)), mw::kPageOrigin.x, mw::kPageOrigin.y);
+  if (tab == 3) {
+    // The statistics page as a player at trophy level 7 sees it.
+    namespace st = zk40::layout::statistics_page;
+    constexpr int kLevel = 7;
+    const auto lit = Load(PagePath(skins, *pages[tab], pages[tab]->down));
+    std::vector<Rect> on{st::StripRect(kLevel)};
+    for (int i = 0; i <= kLevel; ++i) on.push_back(st::TrophyIcon(i));
+    for (const Rect& r : on) {
+      ClipScope clip(screen.Cr(), r.Offset(mw::kPageOrigin.x, mw::kPageOrigin.y));
+      screen.Paint(*lit, mw::kPageOrigin.x, mw::kPageOrigin.y);
+    }
+    screen.Paint(*Load(skins / "trophy" / ("trophy" + std::to_string(kLevel) + "Down.bmp")),
+                 mw::kPageOrigin.x + st::kTrophyPicture.left, mw::kPageOrigin.y + st::kTrophyPicture.top);
+  }
   return screen.WritePng(out.string());
 }
 
