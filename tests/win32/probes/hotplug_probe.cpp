@@ -95,19 +95,12 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms = kSettleMs) {
   }
 }
 
-std::wstring BesideThisProgram(const wchar_t* name) {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring result(path, length);
-  result.resize(result.find_last_of(L"\\/") + 1);
-  return result + name;
-}
-
 // Runs vhid_install.exe with the arguments while this thread keeps handling
 // its messages (the system delivers the broadcasts meanwhile). Its exit
 // status, or -1 when it could not run or did not end.
 int RunInstaller(const std::wstring& arguments) {
-  std::wstring command = L"\"" + BesideThisProgram(L"vhid_install.exe") + L"\" " + arguments;
+  // A bare program name is looked for first in this program's own folder.
+  std::wstring command = L"vhid_install.exe " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
