@@ -22,7 +22,6 @@
 #include <string>
 
 #include "device/CUSBDriver.h"
-#include "device/DeviceIdText.h"
 #include "device/DeviceNotification_win32.h"
 #include "device/Presence.h"
 #include "device/UsbDeviceScan_win32.h"
@@ -30,6 +29,7 @@
 #include "platform/HidSystem_win32.h"
 #include "platform/ThreadTimer_win32.h"
 #include "platform/Utf16Text.h"
+#include "protocol/DeviceIdText.h"
 #include "support/PresenceFakes.h"
 
 namespace {
