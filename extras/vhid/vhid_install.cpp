@@ -39,7 +39,7 @@ struct InterfaceMark {
 
 struct VirtualDevice {
   const wchar_t* name;
-  // The root device's one hardware id; its instance is this id and "\0".
+  // The root device's one hardware id; its instance id is this id followed by \0.
   const wchar_t* hardware_id;
   GUID setup_class;
   const wchar_t* inf;
@@ -47,20 +47,32 @@ struct VirtualDevice {
   // Present while the device runs, in the order they come.
   std::vector<InterfaceMark> interfaces;
   // A device the root device brings along: the system keeps its entry after
-  // the device went, and the entry alone already lists it as present. Empty
+  // the device went, and the entry alone already lists it as present. Null
   // when there is none.
   const wchar_t* child_enumerator;
   const wchar_t* child_hardware_id;
 };
 
-const VirtualDevice kMouse = {L"mouse",   L"ROOT\\VID_3E7A&PID_6D3B",
-                              kHidClassSetup, L"zk40vhid.inf",
-                              L"zk40vhid", {{false, L"vid_3e7a&pid_6d3b"}, {true, L"vid_3e7a&pid_6d3b"}},
-                              nullptr,    nullptr};
-const VirtualDevice kUpdateMode = {L"update-mode",     L"ROOT\\ZK40_UPDATE_PORT",
-                                   kSystemClassSetup,  L"zk40update.inf",
-                                   L"zk40update",      {{false, L"vid_04d9&pid_8022"}},
-                                   L"USB",             L"USB\\VID_04D9&PID_8022&REV_0100"};
+const VirtualDevice kMouse = {
+    .name = L"mouse",
+    .hardware_id = L"ROOT\\VID_3E7A&PID_6D3B",
+    .setup_class = kHidClassSetup,
+    .inf = L"zk40vhid.inf",
+    .service = L"zk40vhid",
+    .interfaces = {{false, L"vid_3e7a&pid_6d3b"}, {true, L"vid_3e7a&pid_6d3b"}},
+    .child_enumerator = nullptr,
+    .child_hardware_id = nullptr,
+};
+const VirtualDevice kUpdateMode = {
+    .name = L"update-mode",
+    .hardware_id = L"ROOT\\ZK40_UPDATE_PORT",
+    .setup_class = kSystemClassSetup,
+    .inf = L"zk40update.inf",
+    .service = L"zk40update",
+    .interfaces = {{false, L"vid_04d9&pid_8022"}},
+    .child_enumerator = L"USB",
+    .child_hardware_id = L"USB\\VID_04D9&PID_8022&REV_0100",
+};
 
 void Fail(const char* what) { std::fprintf(stderr, "vhid_install: %s failed (error %lu)\n", what, GetLastError()); }
 

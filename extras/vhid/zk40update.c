@@ -141,6 +141,7 @@ static NTSTATUS ChildPnp(PDEVICE_OBJECT device, PIRP irp) {
       status = STATUS_SUCCESS;
       break;
     case IRP_MN_REMOVE_DEVICE:
+      /* The child is only ever removed with its port: it is gone for good. */
       DeleteChild();
       status = STATUS_SUCCESS;
       break;
@@ -217,6 +218,10 @@ static NTSTATUS NTAPI Power(PDEVICE_OBJECT device, PIRP irp) {
     IoSkipCurrentIrpStackLocation(irp);
     return PoCallDriver(extension->next, irp);
   }
+  /* The child has no power of its own to manage: it agrees to every state. */
+  IO_STACK_LOCATION* stack = IoGetCurrentIrpStackLocation(irp);
+  if (stack->MinorFunction == IRP_MN_SET_POWER || stack->MinorFunction == IRP_MN_QUERY_POWER)
+    irp->IoStatus.Status = STATUS_SUCCESS;
   const NTSTATUS status = irp->IoStatus.Status;
   IoCompleteRequest(irp, IO_NO_INCREMENT);
   return status;
