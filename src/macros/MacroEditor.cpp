@@ -290,24 +290,21 @@ void MacroEditor::Modify() {
 }
 
 void MacroEditor::KeyOk() {
-  if (mode_ == EditMode::inserting_key) {
-    InsertKey();
-  } else if (mode_ == EditMode::modifying_key) {
-    ModifyKey();
-  } else {
-    return;
-  }
-  BuildAndSave();
-  mode_ = EditMode::idle;
+  FinishEdit({EditMode::inserting_key, &MacroEditor::InsertKey}, {EditMode::modifying_key, &MacroEditor::ModifyKey});
 }
 
 void MacroEditor::DelayOk() {
-  if (mode_ == EditMode::inserting_delay) {
-    InsertDelay();
-  } else if (mode_ == EditMode::modifying_delay) {
-    ModifyDelay();
+  FinishEdit({EditMode::inserting_delay, &MacroEditor::InsertDelay},
+             {EditMode::modifying_delay, &MacroEditor::ModifyDelay});
+}
+
+void MacroEditor::FinishEdit(EditStep insert, EditStep modify) {
+  if (mode_ == insert.mode) {
+    (this->*insert.apply)();
+  } else if (mode_ == modify.mode) {
+    (this->*modify.apply)();
   } else {
-    return;
+    return;  // the other OK button is hidden in this mode
   }
   BuildAndSave();
   mode_ = EditMode::idle;

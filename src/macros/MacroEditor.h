@@ -171,6 +171,12 @@ class MacroEditor {
   void BuildAndSave();
   std::uint32_t TickCount() const { return static_cast<std::uint32_t>(env_.clock.NowMs()); }
   std::uint32_t NewMacroId() const;
+  // An OK button: the step of the mode the edit is in.
+  struct EditStep {
+    EditMode mode;
+    void (MacroEditor::*apply)();
+  };
+  void FinishEdit(EditStep insert, EditStep modify);
   void InsertKey();
   void ModifyKey();
   void InsertDelay();

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "macros/MacroEditor.h"
-#include "pages/MacroStepView.h"
 #include "platform/Utf16Text.h"
 #include "support/FakeFileSystem.h"
 #include "support/MacroBuilder.h"
+#include "support/MacroStoreRig.h"
 #include "support/RecordingNotifier.h"
 
 namespace zk40 {
@@ -26,7 +27,7 @@ class CountingRouting final : public RecorderRouting {
   bool to_page = false;
 };
 
-class MacroEditorTest : public ::testing::Test {
+class MacroEditorTest : public ::testing::Test, protected test::MacroStoreRig {
  protected:
   MacroEditorTest() {
     settings->data_folder = u"C:\\data";
@@ -59,12 +60,6 @@ class MacroEditorTest : public ::testing::Test {
     editor.ToggleRecording();
   }
 
-  std::unique_ptr<SettingsStore> settings = std::make_unique<SettingsStore>();
-  test::FakeFileSystem fs;
-  test::RecordingNotifier notifier;
-  StringTable strings;
-  VirtualClock clock;
-  MacroStore macros{*settings, fs, notifier, strings, clock};
   CountingRouting routing;
   std::vector<std::u16string> debug;
   MacroEditor editor{{macros, *settings, notifier, clock, routing, [this](std::u16string_view t) { debug.emplace_back(t); }}};
@@ -373,28 +368,18 @@ TEST_F(MacroEditorTest, ShowingAMacroNeitherSavesNorGoesPastAnUnknownEvent) {
 
 // --- what the page shows ---------------------------------------------------------------------------------
 
-TEST_F(MacroEditorTest, TheBudgetComesFromTheEncoderTheUploadUses) {
+TEST_F(MacroEditorTest, ThePreviewIsWhatASaveStores) {
   Have({test::Macro(1, {test::Press('Z')}, Id(21, 1))});
-  Record([&] { Tap('A'); });
-  MacroBudget budget = MacroBudgetOf(editor.PreviewRecord());
-  EXPECT_EQ(budget.units, 3) << "header, press with its 10 ms folded in, release";
-  EXPECT_FALSE(budget.Cut());
-  EXPECT_EQ(BudgetText(budget, false), u"Mouse memory: 3 / 255");
-  EXPECT_TRUE(BudgetWarning(budget, false).empty());
-
-  // Long pauses take two units each: 150 keys with 2 s gaps do not fit.
+  EXPECT_EQ(editor.PreviewRecord()->event_count, 1u);
   editor.ToggleRecording();
-  for (int i = 0; i < 150; ++i) Key('A', (i % 2) ? kUp : 0u, 2000);
+  Tap('A');
+  Tap('B');
+  const auto preview = editor.PreviewRecord();
   editor.ToggleRecording();
-  budget = MacroBudgetOf(editor.PreviewRecord());
-  EXPECT_EQ(budget.units, 254) << "the next pause would need two units more than are left";
-  EXPECT_TRUE(budget.Cut());
-  EXPECT_EQ(budget.events, 299);
-  EXPECT_EQ(budget.events_on_mouse, 169);
-  EXPECT_EQ(BudgetWarning(budget, false), u"The mouse plays only the first " + DecimalText(budget.events_on_mouse) +
-                                              u" of 299 steps");
-  EXPECT_EQ(StepText(D(250)), u"250  ms");
-  EXPECT_EQ(StepText(P(0x1B)), u"ESC");
+  ASSERT_TRUE(preview);
+  EXPECT_EQ(std::memcmp(&*preview, Stored(Id(21, 1)), sizeof(MacroRecord)), 0);
+  editor.NewMacro();
+  EXPECT_FALSE(editor.PreviewRecord()) << "an empty macro is not stored";
 }
 
 }  // namespace
