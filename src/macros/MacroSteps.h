@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "macros/ListItemData.h"
-#include "macros/MacroRecord.h"
+#include "settings/MacroRecord.h"
 
 namespace zk40 {
 

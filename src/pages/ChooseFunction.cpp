@@ -1,9 +1,9 @@
 #include "pages/ChooseFunction.h"
 
-#include "device/FunctionTable.h"
-#include "device/KeyNames.h"
 #include "macros/MacroStore.h"
 #include "platform/Utf16Text.h"
+#include "protocol/FunctionTable.h"
+#include "protocol/KeyNames.h"
 #include "settings/SettingsTables.h"
 
 namespace zk40 {

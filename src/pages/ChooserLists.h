@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "macros/MacroRecord.h"
 #include "macros/MacroStore.h"
+#include "settings/MacroRecord.h"
 
 namespace zk40 {
 

@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "macros/MacroRecord.h"
 #include "macros/MacroStore.h"
 #include "pages/ChooserResult.h"
 #include "pages/KeyComboCapture.h"
+#include "settings/MacroRecord.h"
 
 namespace zk40 {
 

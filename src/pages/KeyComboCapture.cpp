@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "device/KeyNames.h"
+#include "protocol/KeyNames.h"
 
 namespace zk40 {
 namespace {

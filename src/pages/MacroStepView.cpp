@@ -1,8 +1,8 @@
 #include "pages/MacroStepView.h"
 
-#include "device/KeyNames.h"
-#include "device/MacroEncoder.h"
 #include "platform/Utf16Text.h"
+#include "protocol/KeyNames.h"
+#include "protocol/MacroEncoder.h"
 
 namespace zk40 {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "macros/MacroRecord.h"
 #include "macros/MacroSteps.h"
+#include "settings/MacroRecord.h"
 
 namespace zk40 {
 

@@ -3,11 +3,11 @@
 #include <memory>
 #include <set>
 
-#include "device/FunctionTable.h"
 #include "i18n/StringTable.h"
 #include "macros/GameGroups.h"
 #include "pages/ChooserLists.h"
 #include "pages/FunctionChooser.h"
+#include "protocol/FunctionTable.h"
 #include "support/MacroBuilder.h"
 
 namespace zk40 {
