@@ -16,9 +16,9 @@ namespace {
 constexpr std::uint32_t kUp = kKeyUpFlag;
 constexpr std::uint32_t Id(int group, std::uint32_t tick) { return std::uint32_t(group) << 24 | tick; }
 
-MacroStep P(std::uint32_t vk) { return {RowKind::key_press, vk}; }
-MacroStep R(std::uint32_t vk) { return {RowKind::key_release, vk}; }
-MacroStep D(std::uint32_t ms) { return {RowKind::delay, ms}; }
+using test::D;
+using test::P;
+using test::R;
 
 class CountingRouting final : public RecorderRouting {
  public:

@@ -11,9 +11,9 @@
 namespace zk40 {
 namespace {
 
-MacroStep P(std::uint32_t vk) { return {RowKind::key_press, vk}; }
-MacroStep R(std::uint32_t vk) { return {RowKind::key_release, vk}; }
-MacroStep D(std::uint32_t ms) { return {RowKind::delay, ms}; }
+using test::D;
+using test::P;
+using test::R;
 
 std::vector<std::uint32_t> Events(const MacroRecord& r) {
   return std::vector<std::uint32_t>(r.events, r.events + MacroEventCount(r));

@@ -3,13 +3,14 @@
 #include "macros/MacroSteps.h"
 #include "pages/MacroStepView.h"
 #include "platform/Utf16Text.h"
+#include "support/MacroBuilder.h"
 
 namespace zk40 {
 namespace {
 
-MacroStep P(std::uint32_t vk) { return {RowKind::key_press, vk}; }
-MacroStep R(std::uint32_t vk) { return {RowKind::key_release, vk}; }
-MacroStep D(std::uint32_t ms) { return {RowKind::delay, ms}; }
+using test::D;
+using test::P;
+using test::R;
 
 MacroBudget BudgetOf(const MacroSteps& steps) { return MacroBudgetOf(BuildMacro(steps, u"1", 1, u"").record); }
 
