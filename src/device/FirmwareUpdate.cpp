@@ -114,11 +114,11 @@ void FirmwareUpdate::Run() {
 
 void FirmwareUpdate::RunCheck(const Request& request) {
   const std::optional<UpdateDescription> description = FetchDescription();
+  if (Stopping()) return;
   std::uint64_t check = request.check;
   // The timer answered already: this late answer shows nothing.
   if (!awaiting_.compare_exchange_strong(check, 0)) return;
   host_.KillAnswerTimer();
-  if (Stopping()) return;
   const int chinese = request.ui_is_chinese;
   if (description) SetImageAddress(description->newfile);
   if (description && IsNewerFirmware(description->current, FirmwareText())) {
