@@ -1,0 +1,32 @@
+#include "framework/BufferedPaint.h"
+
+namespace zk40 {
+
+BufferedDC::BufferedDC(HDC target, const RECT& rect) : target_(target), rect_(rect), memory_(target) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (!memory_.get() || width <= 0 || height <= 0) return;
+  bitmap_.Reset(::CreateCompatibleBitmap(target, width, height));
+  if (!bitmap_) return;
+  old_bitmap_ = ::SelectObject(memory_.get(), bitmap_.get());
+  ::SetViewportOrgEx(memory_.get(), -rect.left, -rect.top, nullptr);
+  buffered_ = true;
+}
+
+BufferedDC::~BufferedDC() {
+  if (!buffered_) return;
+  ::SetViewportOrgEx(memory_.get(), 0, 0, nullptr);
+  ::BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top, memory_.get(), 0, 0,
+           SRCCOPY);
+  ::SelectObject(memory_.get(), old_bitmap_);
+}
+
+RECT BufferedPaint::ClientOf(HWND hwnd) {
+  RECT r{};
+  ::GetClientRect(hwnd, &r);
+  return r;
+}
+
+BufferedPaint::BufferedPaint(HWND hwnd) : paint_(hwnd), buffer_(paint_.get(), ClientOf(hwnd)) {}
+
+}  // namespace zk40
