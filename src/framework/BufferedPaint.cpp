@@ -29,4 +29,15 @@ RECT BufferedPaint::ClientOf(HWND hwnd) {
 
 BufferedPaint::BufferedPaint(HWND hwnd) : paint_(hwnd), buffer_(paint_.get(), ClientOf(hwnd)) {}
 
+void DrawParentBackground(HWND child, HDC dc) {
+  HWND parent = ::GetParent(child);
+  if (!parent) return;
+  POINT origin{0, 0};
+  ::MapWindowPoints(child, parent, &origin, 1);
+  POINT old{};
+  ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, &old);
+  ::SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  ::SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
 }  // namespace zk40

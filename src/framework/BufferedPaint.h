@@ -45,4 +45,9 @@ class BufferedPaint {
   BufferedDC buffer_;
 };
 
+// Lets the parent of child paint its client area into dc, shifted so that
+// dc shows what lies under child: the background of a control that is not
+// rectangular or not opaque. The parent answers WM_PRINTCLIENT.
+void DrawParentBackground(HWND child, HDC dc);
+
 }  // namespace zk40

@@ -1,7 +1,10 @@
 #include "support/TestPictures_win32.h"
 
+#include <fstream>
+#include <utility>
 #include <vector>
 
+#include "skin/PictureLoading_win32.h"
 #include "support/WindowCapture_win32.h"
 
 namespace zk40::test {
@@ -68,14 +71,13 @@ GdiPlusImage MakeArgbImage(int width, int height, const std::function<ARGB(int x
 }
 
 bool SaveBitmapFile(HBITMAP bitmap, const std::u16string& path) {
-  BITMAP info{};
-  if (!GetObjectW(bitmap, sizeof info, &info)) return false;
+  SIZE size{};
+  const std::vector<skin::Argb> pixels = BitmapPixels(bitmap, size);
+  if (pixels.empty()) return false;
   Capture capture;
-  capture.width = info.bmWidth;
-  capture.height = info.bmHeight;
-  for (int y = 0; y < capture.height; ++y) {
-    for (int x = 0; x < capture.width; ++x) capture.pixels.push_back(PixelOf(bitmap, x, y));
-  }
+  capture.width = size.cx;
+  capture.height = size.cy;
+  for (skin::Argb p : pixels) capture.pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
   std::string narrow;
   for (char16_t c : path) narrow += static_cast<char>(c);  // test paths are ASCII
   return SaveBmp(capture, narrow);
@@ -117,6 +119,42 @@ ARGB PixelOf(const GdiPlusImage& image, int x, int y) {
   ARGB argb = 0;
   if (image.AsBitmap()) gdip::GdipBitmapGetPixel(image.AsBitmap(), x, y, &argb);
   return argb;
+}
+
+PictureLibrary::PictureLibrary(const std::filesystem::path& folder) : path_(folder / "pictures.dll") {
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::error_code error;
+  std::filesystem::copy_file(std::filesystem::path(exe).parent_path() / "HidParse.dll", path_, error);
+  if (!error) update_ = BeginUpdateResourceW(path_.wstring().c_str(), FALSE);
+}
+
+PictureLibrary::~PictureLibrary() {
+  if (update_) EndUpdateResourceW(update_, TRUE);
+  if (module_) FreeLibrary(module_);
+}
+
+bool PictureLibrary::AddBitmap(UINT id, HBITMAP bitmap) {
+  // A bitmap resource is a BMP file without its file header.
+  const std::filesystem::path bmp = path_.parent_path() / ("res" + std::to_string(id) + ".bmp");
+  if (!update_ || !SaveBitmapFile(bitmap, bmp.u16string())) return false;
+  std::ifstream in(bmp, std::ios::binary);
+  std::string dib((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (dib.size() <= sizeof(BITMAPFILEHEADER)) return false;
+  dib.erase(0, sizeof(BITMAPFILEHEADER));
+  return UpdateResourceW(update_, RT_BITMAP, MAKEINTRESOURCEW(id), 0, dib.data(), static_cast<DWORD>(dib.size()));
+}
+
+bool PictureLibrary::AddPng(UINT id, const GdiPlusImage& image) {
+  std::string png = PngBytes(image);
+  return update_ && !png.empty() &&
+         UpdateResourceW(update_, L"PNG", MAKEINTRESOURCEW(id), 0, png.data(), static_cast<DWORD>(png.size()));
+}
+
+HMODULE PictureLibrary::Load() {
+  if (!update_ || !EndUpdateResourceW(std::exchange(update_, nullptr), FALSE)) return nullptr;
+  module_ = LoadLibraryExW(path_.wstring().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  return module_;
 }
 
 }  // namespace zk40::test

@@ -142,46 +142,22 @@ TEST_F(PictureLoading, TheThumbOutlineLeavesOutTheTopLeftColourAndTransparentPix
   EXPECT_FALSE(OutlineRegion(GdiPlusImage()));
 }
 
-// Resources are written into a copy of a small library of ours and read
-// back from it, as the program reads its own.
 TEST_F(PictureLoading, PngAndBitmapResourcesLoadAndAMissingOneIsEmpty) {
-  wchar_t exe[MAX_PATH];
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  const std::filesystem::path library = std::filesystem::path(exe).parent_path() / "HidParse.dll";
-  const std::filesystem::path copy = folder.native() / "pictures.dll";
-  ASSERT_TRUE(std::filesystem::copy_file(library, copy));
-
-  const std::string png = test::PngBytes(test::MakeArgbImage(19, 11, [](int, int) -> ARGB { return 0xFF102030; }));
-  ASSERT_FALSE(png.empty());
-  // A bitmap resource is a BMP file without its file header.
-  Bitmap page = test::MakeBitmap(12, 6, TwoHalves);
-  ASSERT_TRUE(test::SaveBitmapFile(page.get(), folder.Child(u"res.bmp")));
-  std::ifstream in(folder.native() / "res.bmp", std::ios::binary);
-  std::string dib((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  dib.erase(0, sizeof(BITMAPFILEHEADER));
-
-  HANDLE update = BeginUpdateResourceW(copy.wstring().c_str(), FALSE);
-  ASSERT_NE(update, nullptr);
-  ASSERT_TRUE(UpdateResourceW(update, L"PNG", MAKEINTRESOURCEW(129), 0, const_cast<char*>(png.data()),
-                              static_cast<DWORD>(png.size())));
-  ASSERT_TRUE(UpdateResourceW(update, RT_BITMAP, MAKEINTRESOURCEW(154), 0, dib.data(), static_cast<DWORD>(dib.size())));
-  ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
-
-  HMODULE module = LoadLibraryExW(copy.wstring().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  test::PictureLibrary library(folder.native());
+  ASSERT_TRUE(library.AddPng(129, test::MakeArgbImage(19, 11, [](int, int) -> ARGB { return 0xFF102030; })));
+  ASSERT_TRUE(library.AddBitmap(154, test::MakeBitmap(12, 6, TwoHalves).get()));
+  HMODULE module = library.Load();
   ASSERT_NE(module, nullptr);
-  {
-    GdiPlusImage flag = LoadPngResource(129, module);
-    ASSERT_TRUE(flag);
-    EXPECT_EQ(flag.Width(), 19);
-    EXPECT_EQ(flag.Height(), 11);
-    EXPECT_FALSE(LoadPngResource(130, module));
-    Bitmap bitmap = LoadBitmapResource(154, module);
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(BitmapSize(bitmap.get()).cx, 12);
-    EXPECT_EQ(test::PixelOf(bitmap.get(), 1, 1), kLeft);
-    EXPECT_FALSE(LoadBitmapResource(155, module));
-  }
-  FreeLibrary(module);
+  GdiPlusImage flag = LoadPngResource(129, module);
+  ASSERT_TRUE(flag);
+  EXPECT_EQ(flag.Width(), 19);
+  EXPECT_EQ(flag.Height(), 11);
+  EXPECT_FALSE(LoadPngResource(130, module));
+  Bitmap bitmap = LoadBitmapResource(154, module);
+  ASSERT_TRUE(bitmap);
+  EXPECT_EQ(BitmapSize(bitmap.get()).cx, 12);
+  EXPECT_EQ(test::PixelOf(bitmap.get(), 1, 1), kLeft);
+  EXPECT_FALSE(LoadBitmapResource(155, module));
 }
 
 }  // namespace
