@@ -8,8 +8,8 @@
 #include <mutex>
 
 #include "EmulatedMouse.h"
-#include "device/ButtonCodes.h"
 #include "device/UploadWorker.h"
+#include "protocol/ButtonCodes.h"
 #include "settings/ProfileDefaults.h"
 
 namespace zk40 {

@@ -1,8 +1,8 @@
 #include "FactoryData.h"
 
-#include "macros/MacroRecord.h"
 #include "platform/ByteImage.h"
 #include "settings/DataPaths.h"
+#include "settings/MacroRecord.h"
 #include "settings/ProfileDefaults.h"
 
 namespace zk40 {

@@ -51,7 +51,7 @@ int ItemAt(const Menu& m, POINT p) {
 
 void Choose(Menu& m, int index) {
   if (index < 0 || !m.items[static_cast<std::size_t>(index)].enabled) return;
-  PostMessageW(m.owner, zk40::kGameMenuChoiceMessage, 0, static_cast<LPARAM>(m.items[static_cast<std::size_t>(index)].id));
+  PostMessageW(m.owner, zk40::msg::kGameChosen, 0, static_cast<LPARAM>(m.items[static_cast<std::size_t>(index)].id));
 }
 
 void DrawRow(const Menu& m, HDC dc, int index, const RECT& row) {

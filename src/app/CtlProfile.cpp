@@ -4,9 +4,9 @@
 
 #include "app/ConsoleNotifier.h"
 #include "app/CtlCommands.h"
-#include "device/FunctionTable.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/Utf16Text.h"
+#include "protocol/FunctionTable.h"
 #include "settings/ProfileFiles.h"
 
 namespace zk40 {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "device/MacroEncoder.h"
+#include "protocol/MacroEncoder.h"
 
 namespace zk40 {
 

@@ -14,10 +14,10 @@
 #include <mutex>
 #include <span>
 
-#include "device/DeviceCommands.h"
-#include "macros/MacroRecord.h"
 #include "platform/Clock.h"
 #include "platform/HidSystem.h"
+#include "protocol/DeviceCommands.h"
+#include "settings/MacroRecord.h"
 
 namespace zk40 {
 

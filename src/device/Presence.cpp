@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "device/DeviceIdText.h"
 #include "platform/Utf16Text.h"
+#include "protocol/DeviceIdText.h"
 
 namespace zk40 {
 

@@ -1,7 +1,7 @@
 #include "device/UploadSequence.h"
 
-#include "device/ButtonCodes.h"
 #include "macros/MacroStore.h"
+#include "protocol/ButtonCodes.h"
 #include "shell/MouseEventCodes.h"
 
 namespace zk40 {

@@ -4,7 +4,7 @@
 #include <array>
 #include <span>
 
-#include "device/DeviceIdText.h"
+#include "protocol/DeviceIdText.h"
 
 namespace zk40 {
 

@@ -5,17 +5,17 @@
 namespace zk40 {
 
 void WindowUploadObserver::OnProgress(int percent) {
-  if (HWND window = progress_window_.load()) PostMessageW(window, kMsgUploadProgress, static_cast<WPARAM>(percent), 0);
+  if (HWND window = progress_window_.load()) PostMessageW(window, msg::kUploadProgress, static_cast<WPARAM>(percent), 0);
 }
 
 void WindowUploadObserver::ApplyPointerSettings(int enhancePrecision, int pointerSpeed, int wheelLines) {
   ApplyWindowsMouseSettings(main_window_, enhancePrecision, pointerSpeed, wheelLines);
 }
 
-void WindowUploadObserver::OnUploadFinished() { PostMessageW(main_window_, kMsgUploadFinished, 0, 0); }
+void WindowUploadObserver::OnUploadFinished() { PostMessageW(main_window_, msg::kUploadFinished, 0, 0); }
 
 void WindowUploadObserver::OnUploadFailed(int errorIndex) {
-  PostMessageW(main_window_, kMsgUploadFailed, 0, static_cast<LPARAM>(errorIndex));
+  PostMessageW(main_window_, msg::kUploadFailed, 0, static_cast<LPARAM>(errorIndex));
 }
 
 }  // namespace zk40

@@ -8,12 +8,9 @@
 #include <atomic>
 
 #include "device/UploadSequence.h"
+#include "platform/WindowMessages.h"
 
 namespace zk40 {
-
-inline constexpr UINT kMsgUploadProgress = 0x42B;  // 1067, wParam = percent
-inline constexpr UINT kMsgUploadFinished = 0x703;  // 1795
-inline constexpr UINT kMsgUploadFailed = 0x704;    // 1796, lParam = error index
 
 class WindowUploadObserver final : public UploadObserver {
  public:

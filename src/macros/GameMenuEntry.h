@@ -1,14 +1,16 @@
 #pragma once
-// One entry of the game menu as the game menu library receives it.
+// One entry of the game menu as the game menu library receives it. The
+// library posts msg::kGameChosen with the chosen entry's id to its owner.
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
+
+#include "platform/WindowMessages.h"
 
 namespace zk40 {
 
 inline constexpr std::size_t kGameMenuTitleUnits = 40;
 inline constexpr std::uint32_t kGameMenuEntryFlag = 255;  // an ordinary, enabled entry
-inline constexpr unsigned kGameMenuChoiceMessage = 0x501;  // posted to the owner, lParam = entry id
 inline constexpr int kGameMenuItemHeight = 24;
 inline constexpr int kGameMenuImageCount = 8;
 

@@ -6,6 +6,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ByteImage.h"
 #include "platform/Utf16Text.h"
+#include "protocol/FunctionTable.h"
 #include "settings/DataPaths.h"
 
 namespace zk40 {
@@ -13,7 +14,6 @@ namespace {
 
 constexpr char16_t kInUseChinese[] = u"当前宏正在被使用，不能删除！";
 constexpr char16_t kInUseEnglish[] = u"The macro is being applied and cannot be deleted!";
-constexpr std::int32_t kMacroFunctionType = 6;
 constexpr std::uint32_t kSaveWaitMs = 100;
 
 template <typename Table>
@@ -100,7 +100,7 @@ bool MacroStore::IsInUse(std::uint32_t macroId) const {
       return true;
   }
   for (const ButtonAssignment& button : store_.current_record.buttons) {
-    if (button.function_type == kMacroFunctionType && button.macro_id == macroId) return true;
+    if (button.function_type == kMacroType && button.macro_id == macroId) return true;
   }
   return false;
 }

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "i18n/StringTable.h"
-#include "macros/MacroRecord.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/UserNotifier.h"
+#include "settings/MacroRecord.h"
 #include "settings/SettingsStore.h"
 
 namespace zk40 {

@@ -33,7 +33,7 @@ inline constexpr std::uint32_t kTrayIcon = 1132;  // 0x46C
 // a cursor sample is ready.
 inline constexpr std::uint32_t kCountMouseEvent = 1225;  // 0x4C9
 inline constexpr std::uint32_t kCursorSample = 1226;     // 0x4CA
-// Macro page: the game chosen in the game menu (wParam = its id).
+// Macro page: the game chosen in the game menu (lParam = its id, wParam 0).
 inline constexpr std::uint32_t kGameChosen = 1281;  // 0x501
 // Main window: upload finished / failed (lParam = error index).
 inline constexpr std::uint32_t kUploadFinished = 1795;  // 0x703

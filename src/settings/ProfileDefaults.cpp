@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "device/FunctionTable.h"
 #include "settings/SettingsTables.h"
 
 namespace zk40 {
@@ -14,7 +13,8 @@ void FillProfileDefaults(ProfileRecord& record, bool uiIsChinese) {
     ButtonAssignment& button = record.buttons[b];
     button.function_type = kFactoryFunctionTypes[static_cast<std::size_t>(b)];
     button.macro_id = 0;
-    StoreFixedText(button.label, FunctionName(button.function_type, uiIsChinese));
+    const LabelPair& name = kFactoryLabelPairs[static_cast<std::size_t>(b)];
+    StoreFixedText(button.label, uiIsChinese ? name.chinese : name.english);
   }
   static constexpr std::int32_t kDefaultStages[] = {750, 1000, 1500, 2000, 3000};
   std::memcpy(record.dpi_stages, kDefaultStages, sizeof kDefaultStages);

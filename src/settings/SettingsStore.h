@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "macros/MacroRecord.h"
+#include "settings/MacroRecord.h"
 #include "settings/ProfileLayout.h"
 
 namespace zk40 {

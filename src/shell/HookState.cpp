@@ -77,12 +77,12 @@ HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std
   }
   if (code != 0) {
     if (state.IsIntercepted(code)) {
-      d.Post(kMsgHostMouseEvent, code);
+      d.Post(msg::kHostMouseEvent, code);
       if (release) d.pending_release = release;
       d.swallow = true;
       return d;
     }
-    if (state.StatisticsMouseReporting()) d.Post(kMsgHostMouseEvent, code);
+    if (state.StatisticsMouseReporting()) d.Post(msg::kHostMouseEvent, code);
   }
 
   if (d.pending_release != 0 && message == d.pending_release) {
@@ -91,7 +91,7 @@ HookDecision DecideMouseEvent(const HookState& state, std::uint32_t message, std
     return d;
   }
   if (state.RecorderMouseReporting() && message != kMouseMove) {
-    d.Post(kMsgRecorderInput, wheel ? wheelCode : message + mouseData);
+    d.Post(msg::kRecorderInput, wheel ? wheelCode : message + mouseData);
   }
   return d;
 }
@@ -105,7 +105,7 @@ HookDecision HookState::OnMouseEvent(std::uint32_t message, std::uint32_t mouseD
 HookDecision HookState::OnKeyEvent(std::uint32_t virtualKey, std::uint32_t flags) const noexcept {
   HookDecision d;
   d.target = Target();
-  if (recorder_keys_) d.Post(kMsgRecorderInput, virtualKey, flags);
+  if (recorder_keys_) d.Post(msg::kRecorderInput, virtualKey, flags);
   return d;
 }
 

@@ -10,11 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace zk40 {
+#include "platform/WindowMessages.h"
 
-// Raw key or mouse event for a recorder; mouse event for host actions and statistics.
-inline constexpr std::uint32_t kMsgRecorderInput = 1034;
-inline constexpr std::uint32_t kMsgHostMouseEvent = 2027;
+namespace zk40 {
 
 inline constexpr std::size_t kInterceptSlots = 12;
 

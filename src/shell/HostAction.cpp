@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "device/ButtonCodes.h"
 #include "platform/Utf16Text.h"
+#include "protocol/FunctionTable.h"
 #include "shell/MouseEventCodes.h"
 
 namespace zk40 {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "EmulatedMouse.h"
-#include "device/DeviceIdText.h"
 #include "device/Presence.h"
+#include "protocol/DeviceIdText.h"
 #include "support/PresenceFakes.h"
 
 namespace zk40 {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "device/ButtonCodes.h"
-#include "device/MacroEncoder.h"
+#include "protocol/ButtonCodes.h"
+#include "protocol/MacroEncoder.h"
 #include "shell/MouseEventCodes.h"
 #include "support/MacroBuilder.h"
 #include "support/ReportBytes.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "UploadTrace.h"
-#include "device/ButtonCodes.h"
+#include "protocol/ButtonCodes.h"
 #include "settings/ProfileDefaults.h"
 #include "support/MacroBuilder.h"
 

@@ -50,7 +50,7 @@ TEST_F(HookStateTest, InterceptedPressAndItsReleaseNeverReachThePc) {
   hooks.SetIntercept(kRightDown, 0);
   const HookDecision down = hooks.OnMouseEvent(kRightDown, 0);
   EXPECT_TRUE(down.swallow);
-  EXPECT_EQ(Posts(down), (PostList{{kMsgHostMouseEvent, kRightDown}}));
+  EXPECT_EQ(Posts(down), (PostList{{msg::kHostMouseEvent, kRightDown}}));
   const HookDecision up = hooks.OnMouseEvent(kRightDown + 1, 0);
   EXPECT_TRUE(up.swallow);
   EXPECT_TRUE(Posts(up).empty());  // not even the recorder hears it
@@ -74,10 +74,10 @@ TEST_F(HookStateTest, WheelDirectionsAreInterceptedApart) {
   hooks.SetIntercept(kWheelForward, 0);
   const HookDecision forward = hooks.OnMouseEvent(kWheelMessage, kWheelUp);
   EXPECT_TRUE(forward.swallow);
-  EXPECT_EQ(Posts(forward), (PostList{{kMsgHostMouseEvent, kWheelForward}}));
+  EXPECT_EQ(Posts(forward), (PostList{{msg::kHostMouseEvent, kWheelForward}}));
   const HookDecision backward = hooks.OnMouseEvent(kWheelMessage, kWheelDown);
   EXPECT_FALSE(backward.swallow);
-  EXPECT_EQ(Posts(backward), (PostList{{kMsgHostMouseEvent, kWheelBackward}, {kMsgRecorderInput, kWheelBackward}}));
+  EXPECT_EQ(Posts(backward), (PostList{{msg::kHostMouseEvent, kWheelBackward}, {msg::kRecorderInput, kWheelBackward}}));
   EXPECT_EQ(hooks.PendingRelease(), 0u);  // the wheel has no release
 }
 
@@ -85,21 +85,21 @@ TEST_F(HookStateTest, ReportingFlagsChooseWhatIsPosted) {
   hooks.SetIntercept(kLeftDown, 0);  // a host action on the left button: swallowed and counted
   hooks.SetStatisticsReporting(0);
   hooks.SetRecorderReporting(0, 0);
-  EXPECT_EQ(Posts(hooks.OnMouseEvent(kLeftDown, 0)), (PostList{{kMsgHostMouseEvent, kLeftDown}}));
+  EXPECT_EQ(Posts(hooks.OnMouseEvent(kLeftDown, 0)), (PostList{{msg::kHostMouseEvent, kLeftDown}}));
   EXPECT_TRUE(Posts(hooks.OnMouseEvent(kMiddleDown, 0)).empty());
   EXPECT_TRUE(Posts(hooks.OnKeyEvent('A', 0)).empty());
 
   hooks.SetStatisticsReporting(1);
   hooks.SetRecorderReporting(1, 1);
   EXPECT_EQ(Posts(hooks.OnMouseEvent(kMiddleDown, 0)),
-            (PostList{{kMsgHostMouseEvent, kMiddleDown}, {kMsgRecorderInput, kMiddleDown}}));
-  EXPECT_EQ(Posts(hooks.OnMouseEvent(kMiddleDown + 1, 0)), (PostList{{kMsgRecorderInput, kMiddleDown + 1}}));
-  EXPECT_EQ(Posts(hooks.OnMouseEvent(kXButtonUp, 0x10000)), (PostList{{kMsgRecorderInput, kXButtonUp + 0x10000}}));
+            (PostList{{msg::kHostMouseEvent, kMiddleDown}, {msg::kRecorderInput, kMiddleDown}}));
+  EXPECT_EQ(Posts(hooks.OnMouseEvent(kMiddleDown + 1, 0)), (PostList{{msg::kRecorderInput, kMiddleDown + 1}}));
+  EXPECT_EQ(Posts(hooks.OnMouseEvent(kXButtonUp, 0x10000)), (PostList{{msg::kRecorderInput, kXButtonUp + 0x10000}}));
   EXPECT_TRUE(Posts(hooks.OnMouseEvent(kMouseMove, 0)).empty());
 
   const HookDecision key = hooks.OnKeyEvent(0x41, 0x80);
   EXPECT_FALSE(key.swallow);
-  EXPECT_EQ(key.posts[0].message, kMsgRecorderInput);
+  EXPECT_EQ(key.posts[0].message, msg::kRecorderInput);
   EXPECT_EQ(key.posts[0].lparam, 0x80u);
 }
 

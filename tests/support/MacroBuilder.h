@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "macros/MacroRecord.h"
 #include "platform/Utf16Text.h"
+#include "settings/MacroRecord.h"
 
 namespace zk40::test {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "device/CUSBDriver.h"
-#include "device/DeviceIdText.h"
 #include "device/UsbDeviceScan_win32.h"
 #include "platform/HidSystem_win32.h"
+#include "protocol/DeviceIdText.h"
 #include "support/ScriptedHidApi_win32.h"
 
 namespace zk40 {

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "device/KeyNames.h"
 #include "platform/KeyboardLayout_win32.h"
+#include "protocol/KeyNames.h"
 
 namespace zk40 {
 namespace {

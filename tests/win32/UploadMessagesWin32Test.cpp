@@ -26,7 +26,7 @@ std::vector<Seen>& Log() {
 }
 
 LRESULT CALLBACK Collect(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == kMsgUploadProgress || msg == kMsgUploadFinished || msg == kMsgUploadFailed ||
+  if (msg == msg::kUploadProgress || msg == msg::kUploadFinished || msg == msg::kUploadFailed ||
       (msg == WM_SETTINGCHANGE && lp == 0)) {
     Log().push_back({msg, wp, lp});
     return 0;
@@ -45,7 +45,7 @@ HWND CollectingWindow(const wchar_t* name) {
 
 bool Ended() {
   for (const Seen& s : Log()) {
-    if (s.message == kMsgUploadFinished || s.message == kMsgUploadFailed) return true;
+    if (s.message == msg::kUploadFinished || s.message == msg::kUploadFailed) return true;
   }
   return false;
 }
@@ -87,18 +87,18 @@ TEST_F(UploadMessages, ProgressThenPointerSettingsThenSuccessReachTheirWindows) 
   std::vector<WPARAM> progressValues;
   std::vector<UINT> mainMessages;
   for (const Seen& s : Log()) {
-    if (s.message == kMsgUploadProgress) progressValues.push_back(s.wp);
-    if (s.message == kMsgUploadFinished || s.message == WM_SETTINGCHANGE) mainMessages.push_back(s.message);
+    if (s.message == msg::kUploadProgress) progressValues.push_back(s.wp);
+    if (s.message == msg::kUploadFinished || s.message == WM_SETTINGCHANGE) mainMessages.push_back(s.message);
   }
   EXPECT_EQ(progressValues, (std::vector<WPARAM>{0, 7, 14, 21, 28, 35, 42, 60, 70, 75, 80, 90, 100}));
-  EXPECT_EQ(mainMessages, (std::vector<UINT>{WM_SETTINGCHANGE, WM_SETTINGCHANGE, WM_SETTINGCHANGE, kMsgUploadFinished}));
+  EXPECT_EQ(mainMessages, (std::vector<UINT>{WM_SETTINGCHANGE, WM_SETTINGCHANGE, WM_SETTINGCHANGE, msg::kUploadFinished}));
 }
 
 TEST_F(UploadMessages, AFailedWriteIsReportedWithItsIndex) {
   mouse.UnplugAfter(0);
   RunOneUpload();
   ASSERT_FALSE(Log().empty());
-  EXPECT_EQ(Log().back().message, kMsgUploadFailed);
+  EXPECT_EQ(Log().back().message, msg::kUploadFailed);
   EXPECT_EQ(Log().back().lp, 0);
 }
 

@@ -39,7 +39,7 @@ LRESULT CALLBACK UnderProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK MainProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == zk40::kMsgHostMouseEvent) {
+  if (msg == zk40::msg::kHostMouseEvent) {
     std::printf("main 2027 %u\n", static_cast<unsigned>(wp));
     std::fflush(stdout);
     return 0;
@@ -48,7 +48,7 @@ LRESULT CALLBACK MainProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK RecorderProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == zk40::kMsgRecorderInput) {
+  if (msg == zk40::msg::kRecorderInput) {
     std::printf("recorder 1034 %u %u\n", static_cast<unsigned>(wp), static_cast<unsigned>(lp));
     std::fflush(stdout);
     return 0;

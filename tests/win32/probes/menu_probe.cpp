@@ -11,7 +11,7 @@ namespace {
 int g_chosen = -1;
 
 LRESULT CALLBACK OwnerProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == zk40::kGameMenuChoiceMessage) {
+  if (msg == zk40::msg::kGameChosen) {
     g_chosen = static_cast<int>(lp);
     return 0;
   }

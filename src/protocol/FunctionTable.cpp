@@ -1,4 +1,4 @@
-#include "device/FunctionTable.h"
+#include "protocol/FunctionTable.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "device/DeviceIdText.h"
+#include "protocol/DeviceIdText.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "device/ButtonCodes.h"
+#include "protocol/ButtonCodes.h"
 #include "settings/ProfileDefaults.h"
 
 namespace zk40 {

@@ -1,4 +1,4 @@
-#include "device/MacroEncoder.h"
+#include "protocol/MacroEncoder.h"
 
 #include <algorithm>
 

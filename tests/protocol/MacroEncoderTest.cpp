@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "device/MacroEncoder.h"
+#include "protocol/MacroEncoder.h"
 #include "support/MacroBuilder.h"
 
 namespace zk40 {

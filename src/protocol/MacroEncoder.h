@@ -11,8 +11,8 @@
 #include <array>
 #include <cstdint>
 
-#include "device/DeviceCommands.h"
-#include "macros/MacroRecord.h"
+#include "protocol/DeviceCommands.h"
+#include "settings/MacroRecord.h"
 
 namespace zk40 {
 

@@ -1,4 +1,4 @@
-#include "device/DeviceCommands.h"
+#include "protocol/DeviceCommands.h"
 
 namespace zk40 {
 namespace {

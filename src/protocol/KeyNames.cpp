@@ -1,4 +1,4 @@
-#include "device/KeyNames.h"
+#include "protocol/KeyNames.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "device/ButtonCodes.h"
+#include "protocol/ButtonCodes.h"
 
 #include "settings/SettingsTables.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "device/ButtonCodes.h"
-#include "device/KeyNames.h"
+#include "protocol/ButtonCodes.h"
+#include "protocol/KeyNames.h"
 
 namespace zk40 {
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "device/DeviceCommands.h"
-#include "device/FunctionTable.h"
+#include "protocol/DeviceCommands.h"
+#include "protocol/FunctionTable.h"
 #include "settings/ProfileLayout.h"
 
 namespace zk40 {
@@ -18,10 +18,6 @@ inline constexpr std::array<int, kButtonCount> kButtonMatrixSlots = {0, 2, 1, 5,
 // Slot 3 is always programmed with this code.
 inline constexpr int kFixedSlot = 3;
 inline constexpr std::uint32_t kFixedSlotCode = DeviceCode(0x07, 0x00, 0x03, 0x00);
-
-inline constexpr std::int32_t kKeyComboType = 5;
-inline constexpr std::int32_t kMacroType = 6;
-inline constexpr std::int32_t kHostActionType = 19;
 
 // 64 bytes, one little-endian code per slot.
 struct KeyMatrix {

@@ -9,6 +9,12 @@
 
 namespace zk40 {
 
+// The function types without a fixed name and code: what the button does
+// comes from its assignment.
+inline constexpr std::int32_t kKeyComboType = 5;
+inline constexpr std::int32_t kMacroType = 6;
+inline constexpr std::int32_t kHostActionType = 19;
+
 struct FunctionInfo {
   std::int32_t type;
   std::u16string_view chinese;
