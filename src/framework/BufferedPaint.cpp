@@ -29,6 +29,14 @@ RECT BufferedPaint::ClientOf(HWND hwnd) {
 
 BufferedPaint::BufferedPaint(HWND hwnd) : paint_(hwnd), buffer_(paint_.get(), ClientOf(hwnd)) {}
 
+void DrawBitmap(HDC dc, const RECT& dest, HBITMAP bitmap, POINT source_origin) {
+  MemoryDC source(dc);
+  if (!source.get() || !bitmap) return;
+  SelectInDC select(source.get(), bitmap);
+  ::BitBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.get(), source_origin.x,
+           source_origin.y, SRCCOPY);
+}
+
 void DrawParentBackground(HWND child, HDC dc) {
   HWND parent = ::GetParent(child);
   if (!parent) return;

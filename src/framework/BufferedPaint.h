@@ -45,6 +45,9 @@ class BufferedPaint {
   BufferedDC buffer_;
 };
 
+// Copies dest's size of bitmap, from source_origin on, to dest of dc.
+void DrawBitmap(HDC dc, const RECT& dest, HBITMAP bitmap, POINT source_origin);
+
 // Lets the parent of child paint its client area into dc, shifted so that
 // dc shows what lies under child: the background of a control that is not
 // rectangular or not opaque. The parent answers WM_PRINTCLIENT.

@@ -63,14 +63,13 @@ bool CGDIBitmapBtn::OnReflectedDrawItem(DRAWITEMSTRUCT& item) {
   if (!picture) return true;
 
   const RECT& r = item.rcItem;
-  BufferedDC dc(item.hDC, r);
-  {
-    MemoryDC source(dc.get());
-    SelectInDC select(source.get(), picture.get());
-    BitBlt(dc.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, source.get(), 0, 0, SRCCOPY);
+  // One copy needs no buffer; a caption over the picture does.
+  if (caption_.empty()) {
+    DrawBitmap(item.hDC, r, picture.get(), POINT{0, 0});
+    return true;
   }
-  if (caption_.empty()) return true;
-
+  BufferedDC dc(item.hDC, r);
+  DrawBitmap(dc.get(), r, picture.get(), POINT{0, 0});
   SelectInDC selectFont(dc.get(), ButtonCaptionFont());
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc.get(), &metrics);

@@ -157,22 +157,22 @@ bool CIrrButton::OnReflectedDrawItem(DRAWITEMSTRUCT& item) {
 
 void CIrrButton::DrawLook(const DRAWITEMSTRUCT& item, const Bitmap& picture, const skin::LookChoice& look) {
   const RECT& r = item.rcItem;
-  BufferedDC dc(item.hDC, r);
-  {
-    MemoryDC source(dc.get());
-    SelectInDC select(source.get(), picture.get());
-    BitBlt(dc.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, source.get(), box_.left, box_.top, SRCCOPY);
-  }
+  const POINT under{box_.left, box_.top};
   const std::u16string caption = GetWindowText();
-  if (!caption.empty()) {
-    // Placed in parent coordinates around the box's centre.
-    const skin::Point at = skin::IrregularCaptionOrigin(centre_, caption.size());
-    SelectInDC font(dc.get(), ButtonCaptionFont());
-    const COLORREF colours[] = {colours_.normal, colours_.over, colours_.pressed, colours_.normal};
-    SetTextColor(dc.get(), colours[static_cast<std::size_t>(look.text)]);
-    SetBkMode(dc.get(), TRANSPARENT);
-    TextOutW(dc.get(), at.x - box_.left, at.y - box_.top, Wide(caption), static_cast<int>(caption.size()));
+  // One copy needs no buffer; a caption over the picture does.
+  if (caption.empty()) {
+    DrawBitmap(item.hDC, r, picture.get(), under);
+    return;
   }
+  BufferedDC dc(item.hDC, r);
+  DrawBitmap(dc.get(), r, picture.get(), under);
+  // Placed in parent coordinates around the box's centre.
+  const skin::Point at = skin::IrregularCaptionOrigin(centre_, caption.size());
+  SelectInDC font(dc.get(), ButtonCaptionFont());
+  const COLORREF colours[] = {colours_.normal, colours_.over, colours_.pressed, colours_.normal};
+  SetTextColor(dc.get(), colours[static_cast<std::size_t>(look.text)]);
+  SetBkMode(dc.get(), TRANSPARENT);
+  TextOutW(dc.get(), at.x - box_.left, at.y - box_.top, Wide(caption), static_cast<int>(caption.size()));
 }
 
 }  // namespace zk40
