@@ -6,14 +6,10 @@ namespace zk40 {
 namespace {
 
 bool CreateControl(CWnd& control, const wchar_t* cls, const ControlCreateArgs& args) {
-  WindowCreateArgs window;
+  WindowCreateArgs window = ChildWindowArgs(args.rect, args.parent, args.id, args.style);
   window.class_name = cls;
   window.title = args.text;
-  window.style = args.style | WS_CHILD;
   window.ex_style = args.ex_style;
-  window.rect = args.rect;
-  window.parent = args.parent ? args.parent->GetSafeHwnd() : nullptr;
-  window.id = args.id;
   return control.Create(window);
 }
 

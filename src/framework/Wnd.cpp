@@ -96,6 +96,15 @@ bool CWnd::Create(const WindowCreateArgs& args) {
   return true;
 }
 
+WindowCreateArgs ChildWindowArgs(const RECT& rect, const CWnd* parent, UINT_PTR id, DWORD style) {
+  WindowCreateArgs args;
+  args.style = style | WS_CHILD;
+  args.rect = rect;
+  args.parent = parent ? parent->GetSafeHwnd() : nullptr;
+  args.id = id;
+  return args;
+}
+
 bool CWnd::SubclassWindow(HWND hwnd) {
   if (!hwnd || m_hWnd || FromHandle(hwnd)) return false;
   if (!SetWindowSubclass(hwnd, &CWnd::SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) return false;

@@ -143,4 +143,7 @@ class CWnd {
   const CurrentMessage* current_ = nullptr;
 };
 
+// A visible child of the framework's own class (style adds to WS_CHILD).
+WindowCreateArgs ChildWindowArgs(const RECT& rect, const CWnd* parent, UINT_PTR id, DWORD style = WS_VISIBLE);
+
 }  // namespace zk40

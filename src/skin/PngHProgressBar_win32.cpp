@@ -12,12 +12,7 @@ bool CPngHProgressBar::Create(const CreateArgs& args) {
   interactive_ = true;
   id_ = args.id;
   rect_ = args.rect;
-  WindowCreateArgs window;
-  window.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-  window.rect = args.rect;
-  window.parent = args.parent ? args.parent->GetSafeHwnd() : nullptr;
-  window.id = args.id;
-  return CWnd::Create(window);
+  return CWnd::Create(ChildWindowArgs(args.rect, args.parent, args.id, WS_VISIBLE | WS_TABSTOP));
 }
 
 void CPngHProgressBar::SetPictures(const skin::Rect& rect, const GdiPlusImage* empty, const GdiPlusImage* full) {

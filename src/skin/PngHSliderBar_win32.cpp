@@ -11,12 +11,7 @@ bool CPngHSliderBar::Init(const InitArgs& args) {
   thumb_path_ = args.thumb_path;
   const GdiPlusImage thumb = LoadPngFile(thumb_path_);
   thumb_size_ = SIZE{thumb.Width(), thumb.Height()};
-  WindowCreateArgs window;
-  window.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-  window.rect = args.rect;
-  window.parent = args.page ? args.page->GetSafeHwnd() : nullptr;
-  window.id = args.id;
-  return CWnd::Create(window);
+  return CWnd::Create(ChildWindowArgs(args.rect, args.page, args.id, WS_VISIBLE | WS_CLIPCHILDREN));
 }
 
 bool CPngHSliderBar::OnCreate(const CREATESTRUCTW& create) {

@@ -14,12 +14,8 @@ bool CPngHSlider::Create(const CreateArgs& args) {
   x_max_ = args.x_max;
   bottom_ = args.bottom;
   id_ = args.id;
-  WindowCreateArgs window;
-  window.style = WS_CHILD | WS_VISIBLE;
-  window.rect = RECT{x_min_, bottom_ - Height(), x_min_ + Width(), bottom_};
-  window.parent = args.parent ? args.parent->GetSafeHwnd() : nullptr;
-  window.id = args.id;
-  if (!CWnd::Create(window)) return false;
+  const RECT rect{x_min_, bottom_ - Height(), x_min_ + Width(), bottom_};
+  if (!CWnd::Create(ChildWindowArgs(rect, args.parent, args.id))) return false;
   if (args.shaped) {
     Region outline = OutlineRegion(picture_);
     if (outline) {

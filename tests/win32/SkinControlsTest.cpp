@@ -86,6 +86,27 @@ class SkinControls : public ::testing::Test {
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     test::PumpMessagesFor(50);
   }
+  // A slider on the page at (10, 10)-(230, 40) with a 20 x 30 thumb.
+  bool OpenBar(CPngHSliderBar& bar, UINT id) {
+    CPngHSliderBar::InitArgs args;
+    args.thumb_path = ThumbFile();
+    args.rect = RECT{10, 10, 230, 40};
+    args.page = &page;
+    args.id = id;
+    return bar.Init(args);
+  }
+  void Drag(HWND window, POINT from, POINT to) {
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    test::PumpMessagesFor(50);
+  }
+  bool OpenButton(CSkinButton& button, RECT rect) {
+    CButton::CreateArgs args;
+    args.rect = rect;
+    args.parent = &page;
+    return button.Create(args);
+  }
   std::u16string ThumbFile() {
     // 20 x 30, a light body with transparent corners.
     GdiPlusImage thumb = test::MakeArgbImage(20, 30, [](int x, int y) -> ARGB {
@@ -100,11 +121,9 @@ class SkinControls : public ::testing::Test {
 
 TEST_F(SkinControls, ABitmapButtonShowsItsOwnCutOfThePageAndTheDownCutWhileLatched) {
   CGDIBitmapBtn button;
-  CButton::CreateArgs args;
-  args.rect = RECT{50, 40, 150, 80};
-  args.parent = &page;
-  ASSERT_TRUE(button.Create(args));
-  button.SetStatePictures(args.rect, normal.get(), over.get(), down.get(), normal.get());
+  const RECT rect{50, 40, 150, 80};
+  ASSERT_TRUE(OpenButton(button, rect));
+  button.SetStatePictures(rect, normal.get(), over.get(), down.get(), normal.get());
   EXPECT_EQ(GetDlgCtrlID(button.GetSafeHwnd()), 0);
   EXPECT_EQ(GetWindowLongW(button.GetSafeHwnd(), GWL_STYLE) & WS_TABSTOP, 0);
   EXPECT_EQ(ScreenAt(60, 50), NormalAt(60, 50)) << "the cut matches the page under it";
@@ -118,10 +137,7 @@ TEST_F(SkinControls, ABitmapButtonShowsItsOwnCutOfThePageAndTheDownCutWhileLatch
 
 TEST_F(SkinControls, ToggleOnClickWithNotifyPressFlipsOnceAndReportsPressReleaseAndClick) {
   CGDIBitmapBtn button;
-  CButton::CreateArgs args;
-  args.rect = RECT{50, 40, 150, 80};
-  args.parent = &page;
-  ASSERT_TRUE(button.Create(args));
+  ASSERT_TRUE(OpenButton(button, RECT{50, 40, 150, 80}));
   button.SetToggleMode(true, true);
   button.notify_press = true;
   SendClick(button.GetSafeHwnd(), 10, 10);
@@ -139,11 +155,9 @@ TEST_F(SkinControls, ToggleOnClickWithNotifyPressFlipsOnceAndReportsPressRelease
 
 TEST_F(SkinControls, WithoutItsOverPictureAHoveredButtonKeepsItsNormalLook) {
   CGDIBitmapBtn button;
-  CButton::CreateArgs args;
-  args.rect = RECT{50, 40, 150, 80};
-  args.parent = &page;
-  ASSERT_TRUE(button.Create(args));
-  button.SetStatePictures(args.rect, normal.get(), nullptr, down.get(), normal.get());
+  const RECT rect{50, 40, 150, 80};
+  ASSERT_TRUE(OpenButton(button, rect));
+  button.SetStatePictures(rect, normal.get(), nullptr, down.get(), normal.get());
   SetActiveWindow(page.GetSafeHwnd());
   button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
   ASSERT_TRUE(button.Hovering());
@@ -211,12 +225,7 @@ TEST_F(SkinControls, IrregularButtonsOfAPageShareTheirPagePictures) {
 
 TEST_F(SkinControls, ATrackClickPostsTheValueUnderItAndMovesTheThumbThere) {
   CPngHSliderBar bar;
-  CPngHSliderBar::InitArgs args;
-  args.thumb_path = ThumbFile();
-  args.rect = RECT{10, 10, 230, 40};
-  args.page = &page;
-  args.id = 2560;
-  ASSERT_TRUE(bar.Init(args));
+  ASSERT_TRUE(OpenBar(bar, 2560));
   EXPECT_EQ(bar.ThumbSize().cx, 20);
   bar.SetTrack(RECT{10, 10, 210, 40});  // 200 pixels
   bar.SetRange(1, 20);
@@ -237,23 +246,14 @@ TEST_F(SkinControls, ATrackClickPostsTheValueUnderItAndMovesTheThumbThere) {
   bar.Enable(false);
   page.received.clear();
   SendClick(bar.GetSafeHwnd(), 180, 15);
-  SendClick(bar.Thumb().GetSafeHwnd(), 5, 5);
-  bar.Thumb().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  bar.Thumb().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(105, 5));
-  bar.Thumb().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(105, 5));
-  test::PumpMessagesFor(50);
+  Drag(bar.Thumb().GetSafeHwnd(), POINT{5, 5}, POINT{105, 5});
   EXPECT_TRUE(page.Take(msg::kSliderMoved).empty()) << "a disabled slider sends nothing";
   EXPECT_EQ(bar.Position(), 1);
 }
 
 TEST_F(SkinControls, DraggingTheThumbPostsTheValueWithTheBarsId) {
   CPngHSliderBar bar;
-  CPngHSliderBar::InitArgs args;
-  args.thumb_path = ThumbFile();
-  args.rect = RECT{10, 10, 230, 40};
-  args.page = &page;
-  args.id = 769;
-  ASSERT_TRUE(bar.Init(args));
+  ASSERT_TRUE(OpenBar(bar, 769));
   bar.SetRange(1, 20);
   bar.SetPosition(1);
   HWND thumb = bar.Thumb().GetSafeHwnd();
@@ -291,10 +291,7 @@ TEST_F(SkinControls, AProgressBarAtHalfItsRangeFillsHalfItsWidth) {
 
   bar.SetReadOnly(false);
   bar.SetRange(0, 10);
-  SendMessageW(bar.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 3));
-  SendMessageW(bar.GetSafeHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 3));
-  SendMessageW(bar.GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(130, 3));
-  test::PumpMessagesFor(50);
+  Drag(bar.GetSafeHwnd(), POINT{10, 3}, POINT{130, 3});
   const auto dragged = page.Take(msg::kProgressBarDragged);
   ASSERT_EQ(dragged.size(), 1u) << "one message, when the drag ends";
   EXPECT_EQ(dragged[0].wp, WPARAM{5});
@@ -303,10 +300,7 @@ TEST_F(SkinControls, AProgressBarAtHalfItsRangeFillsHalfItsWidth) {
 
 TEST_F(SkinControls, AColourSwatchFillsItselfAndASkinnedEditPaintsThePageBehindItsText) {
   CColorBtn swatch;
-  CButton::CreateArgs args;
-  args.rect = RECT{300, 200, 340, 230};
-  args.parent = &page;
-  ASSERT_TRUE(swatch.Create(args));
+  ASSERT_TRUE(OpenButton(swatch, RECT{300, 200, 340, 230}));
   swatch.SetColour(RGB(12, 200, 34));
   EXPECT_EQ(ScreenAt(320, 215), RGB(12, 200, 34));
 
