@@ -1,27 +1,16 @@
 #pragma once
-// Plain rectangles and points of the skinned controls' arithmetic, in pixels.
-// Rect is left/top inclusive, right/bottom exclusive, as on the platform.
+// The skin's arithmetic works on the layout tables' plain geometry, so a
+// rectangle from a table goes straight to a control. Rect is left/top
+// inclusive, right/bottom exclusive, as on the platform.
+
+#include "skin/layout/LayoutTypes.h"
 
 namespace zk40::skin {
 
-struct Point {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
+using layout::Point;
+using layout::Rect;
 
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-
-  static constexpr Rect FromSize(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
-  constexpr int Width() const { return right - left; }
-  constexpr int Height() const { return bottom - top; }
-  constexpr bool Empty() const { return right <= left || bottom <= top; }
-  constexpr bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
+constexpr Rect RectOfSize(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
+constexpr bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 }  // namespace zk40::skin

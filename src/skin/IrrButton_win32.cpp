@@ -52,6 +52,11 @@ void CIrrButton::SetPictures(UINT normal, UINT down, UINT over, UINT disabled, H
               SharedPictures::Resource(over, module), SharedPictures::Resource(disabled, module));
 }
 
+void CIrrButton::SetPictures(const layout::StatePictureIds& ids, HMODULE module) {
+  SetPictures(static_cast<UINT>(ids.normal), static_cast<UINT>(ids.down), static_cast<UINT>(ids.over),
+              static_cast<UINT>(ids.disabled), module);
+}
+
 void CIrrButton::SetPictures(SharedBitmap normal, SharedBitmap down, SharedBitmap over, SharedBitmap disabled) {
   pictures_[static_cast<std::size_t>(ButtonLook::normal)] = std::move(normal);
   pictures_[static_cast<std::size_t>(ButtonLook::down)] = std::move(down);

@@ -15,6 +15,7 @@
 #include "skin/ButtonLook.h"
 #include "skin/SharedPictures_win32.h"
 #include "skin/SkinTooltip_win32.h"
+#include "skin/layout/SkinResourceIds.h"
 
 namespace zk40 {
 
@@ -38,6 +39,7 @@ class CIrrButton : public CButton {
   // The four bitmap resources (normal, down, over, disabled) of module (the
   // program when null), shared with every other button that uses them.
   void SetPictures(UINT normal, UINT down, UINT over, UINT disabled, HMODULE module = nullptr);
+  void SetPictures(const layout::StatePictureIds& ids, HMODULE module = nullptr);
   void SetPictures(SharedBitmap normal, SharedBitmap down, SharedBitmap over, SharedBitmap disabled);
   void SetTextColours(const TextColours& colours) { colours_ = colours; }
   // Stores latched, repaints when it changed, and ends any capture and hover.

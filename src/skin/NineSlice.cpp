@@ -13,7 +13,7 @@ std::array<std::pair<int, int>, 3> Bands(int a, int b, int c) { return {{{a, a +
 
 std::vector<SlicePiece> NineSlicePieces(const Rect& dest, const Rect& source, int corner) {
   std::vector<SlicePiece> pieces;
-  if (dest.Empty() || source.Empty()) return pieces;
+  if (IsEmpty(dest) || IsEmpty(source)) return pieces;
   // The source keeps at least one middle pixel to stretch.
   const int c = std::max(0, std::min({corner, dest.Width() / 2, dest.Height() / 2, (source.Width() - 1) / 2,
                                       (source.Height() - 1) / 2}));
@@ -23,7 +23,7 @@ std::vector<SlicePiece> NineSlicePieces(const Rect& dest, const Rect& source, in
     for (std::size_t column = 0; column < 3; ++column) {
       const SlicePiece piece{{sx[column].first, sy[row].first, sx[column].second, sy[row].second},
                              {dx[column].first, dy[row].first, dx[column].second, dy[row].second}};
-      if (!piece.source.Empty() && !piece.dest.Empty()) pieces.push_back(piece);
+      if (!IsEmpty(piece.source) && !IsEmpty(piece.dest)) pieces.push_back(piece);
     }
   }
   return pieces;

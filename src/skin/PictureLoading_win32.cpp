@@ -111,7 +111,7 @@ SIZE BitmapSize(HBITMAP bitmap) {
 }
 
 void CopyRectangle(HDC dc, Bitmap& target, HBITMAP source, const skin::Rect& rect) {
-  if (!source || rect.Empty()) return;
+  if (!source || skin::IsEmpty(rect)) return;
   Bitmap copy(CreateCompatibleBitmap(dc, rect.Width(), rect.Height()));
   MemoryDC from(dc), to(dc);
   if (!copy || !from.get() || !to.get()) return;
@@ -125,7 +125,7 @@ void CopyRectangle(HDC dc, Bitmap& target, HBITMAP source, const skin::Rect& rec
 
 GdiPlusImage CloneRectangle(const GdiPlusImage& source, const skin::Rect& rect) {
   GpBitmap* bitmap = source.AsBitmap();
-  if (!bitmap || rect.Empty() || rect.left < 0 || rect.top < 0 || rect.right > source.Width() ||
+  if (!bitmap || skin::IsEmpty(rect) || rect.left < 0 || rect.top < 0 || rect.right > source.Width() ||
       rect.bottom > source.Height()) {
     return {};
   }

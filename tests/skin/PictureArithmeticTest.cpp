@@ -25,7 +25,7 @@ int Area(const Rect& r) { return r.Width() * r.Height(); }
 void ExpectTiles(const std::vector<SlicePiece>& pieces, const Rect& dest) {
   int area = 0;
   for (const SlicePiece& piece : pieces) {
-    EXPECT_FALSE(piece.dest.Empty());
+    EXPECT_FALSE(IsEmpty(piece.dest));
     EXPECT_GE(piece.dest.left, dest.left);
     EXPECT_GE(piece.dest.top, dest.top);
     EXPECT_LE(piece.dest.right, dest.right);
@@ -36,8 +36,8 @@ void ExpectTiles(const std::vector<SlicePiece>& pieces, const Rect& dest) {
 }
 
 TEST(NineSlice, CornersStayUnscaledEdgesStretchAlongTheirLengthAndTheMiddleBothWays) {
-  const Rect source = Rect::FromSize(0, 0, 65, 65);
-  const Rect dest = Rect::FromSize(10, 20, 116, 273);
+  const Rect source = RectOfSize(0, 0, 65, 65);
+  const Rect dest = RectOfSize(10, 20, 116, 273);
   const auto pieces = NineSlicePieces(dest, source, 32);
   ASSERT_EQ(pieces.size(), 9u);
   EXPECT_EQ(pieces[0], (SlicePiece{{0, 0, 32, 32}, {10, 20, 42, 52}}));                  // top left
@@ -51,15 +51,15 @@ TEST(NineSlice, CornersStayUnscaledEdgesStretchAlongTheirLengthAndTheMiddleBothW
 }
 
 TEST(NineSlice, ADestinationSmallerThanTwoCornersShrinksTheCornersInsteadOfTurningPiecesInsideOut) {
-  const Rect source = Rect::FromSize(0, 0, 65, 65);
-  for (const Rect& dest : {Rect::FromSize(0, 0, 40, 100), Rect::FromSize(5, 5, 63, 7), Rect::FromSize(0, 0, 1, 1)}) {
+  const Rect source = RectOfSize(0, 0, 65, 65);
+  for (const Rect& dest : {RectOfSize(0, 0, 40, 100), RectOfSize(5, 5, 63, 7), RectOfSize(0, 0, 1, 1)}) {
     const auto pieces = NineSlicePieces(dest, source, 32);
     ExpectTiles(pieces, dest);
-    for (const SlicePiece& piece : pieces) EXPECT_FALSE(piece.source.Empty());
+    for (const SlicePiece& piece : pieces) EXPECT_FALSE(IsEmpty(piece.source));
   }
-  const auto narrow_source = NineSlicePieces(Rect::FromSize(0, 0, 100, 100), Rect::FromSize(0, 0, 20, 65), 32);
-  ExpectTiles(narrow_source, Rect::FromSize(0, 0, 100, 100));
-  EXPECT_TRUE(NineSlicePieces(Rect{}, Rect::FromSize(0, 0, 65, 65), 32).empty());
+  const auto narrow_source = NineSlicePieces(RectOfSize(0, 0, 100, 100), RectOfSize(0, 0, 20, 65), 32);
+  ExpectTiles(narrow_source, RectOfSize(0, 0, 100, 100));
+  EXPECT_TRUE(NineSlicePieces(Rect{}, RectOfSize(0, 0, 65, 65), 32).empty());
 }
 
 TEST(PixelPasses, PopupContentMagentaVanishesBlackStaysVisibleEverythingElseTurnsOpaque) {

@@ -80,13 +80,13 @@ TEST_F(PictureLoading, APngFileKeepsItsAlphaAndACloneKeepsItsPart) {
   EXPECT_EQ(test::PixelOf(png, 2, 2) >> 24, 0u) << "transparent stays transparent";
   EXPECT_EQ(test::PixelOf(png, 12, 2), 0xFF3060C0u);
 
-  GdiPlusImage clone = CloneRectangle(png, skin::Rect::FromSize(8, 2, 8, 6));
+  GdiPlusImage clone = CloneRectangle(png, skin::RectOfSize(8, 2, 8, 6));
   ASSERT_TRUE(clone);
   EXPECT_EQ(clone.Width(), 8);
   EXPECT_EQ(clone.Height(), 6);
   EXPECT_EQ(test::PixelOf(clone, 0, 0), 0xFF3060C0u);
-  EXPECT_FALSE(CloneRectangle(png, skin::Rect::FromSize(10, 0, 8, 8))) << "reaches past the right edge";
-  EXPECT_FALSE(CloneRectangle(GdiPlusImage(), skin::Rect::FromSize(0, 0, 2, 2)));
+  EXPECT_FALSE(CloneRectangle(png, skin::RectOfSize(10, 0, 8, 8))) << "reaches past the right edge";
+  EXPECT_FALSE(CloneRectangle(GdiPlusImage(), skin::RectOfSize(0, 0, 2, 2)));
 }
 
 TEST_F(PictureLoading, CopyRectangleCutsOneToOneAndAnEmptySourceChangesNothing) {
