@@ -5,27 +5,28 @@
 namespace zk40 {
 namespace {
 
-WindowCreateArgs ChildArgs(const wchar_t* cls, const std::u16string& text, DWORD style, const RECT& rect,
-                           const CWnd& parent, UINT id) {
-  WindowCreateArgs args;
-  args.class_name = cls;
-  args.title = text;
-  args.style = style | WS_CHILD;
-  args.rect = rect;
-  args.parent = parent.GetSafeHwnd();
-  args.id = id;
-  return args;
+bool CreateControl(CWnd& control, const wchar_t* cls, const ControlCreateArgs& args) {
+  WindowCreateArgs window = ChildWindowArgs(args.rect, args.parent, args.id, args.style);
+  window.class_name = cls;
+  window.title = args.text;
+  window.ex_style = args.ex_style;
+  return control.Create(window);
 }
 
 }  // namespace
 
-bool CButton::Create(const std::u16string& caption, DWORD style, const RECT& rect, const CWnd& parent, UINT id) {
-  return CWnd::Create(ChildArgs(L"BUTTON", caption, style, rect, parent, id));
+bool CButton::Create(const CreateArgs& args) {
+  on_click_ = args.on_click;
+  return CreateControl(*this, L"BUTTON", args);
 }
 
-bool CListBox::Create(DWORD style, const RECT& rect, const CWnd& parent, UINT id) {
-  return CWnd::Create(ChildArgs(L"LISTBOX", u"", style, rect, parent, id));
+bool CButton::OnReflectedCommand(int code) {
+  if (code != BN_CLICKED || !on_click_) return false;
+  on_click_();
+  return true;
 }
+
+bool CListBox::Create(const ControlCreateArgs& args) { return CreateControl(*this, L"LISTBOX", args); }
 
 int CListBox::AddString(const std::u16string& text) const {
   return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text))));
@@ -44,12 +45,8 @@ std::u16string CListBox::GetText(int index) const {
   return FromWide(text);
 }
 
-bool CEdit::Create(DWORD style, const RECT& rect, const CWnd& parent, UINT id) {
-  return CWnd::Create(ChildArgs(L"EDIT", u"", style, rect, parent, id));
-}
+bool CEdit::Create(const ControlCreateArgs& args) { return CreateControl(*this, L"EDIT", args); }
 
-bool CStatic::Create(const std::u16string& text, DWORD style, const RECT& rect, const CWnd& parent, UINT id) {
-  return CWnd::Create(ChildArgs(L"STATIC", text, style, rect, parent, id));
-}
+bool CStatic::Create(const ControlCreateArgs& args) { return CreateControl(*this, L"STATIC", args); }
 
 }  // namespace zk40

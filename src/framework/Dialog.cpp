@@ -63,26 +63,21 @@ bool CDialog::OnCommand(int id, int, HWND) {
   return false;
 }
 
-INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+bool CDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_INITDIALOG) {
-    auto* dialog = reinterpret_cast<CDialog*>(lp);
-    dialog->Bind(hwnd, Binding::dialog);
-    return dialog->OnInitDialog() ? TRUE : FALSE;
+    result = OnInitDialog() ? TRUE : FALSE;
+    return true;
   }
-  CWnd* object = FromHandle(hwnd);
-  if (!object) return FALSE;
-  const CurrentMessage message{msg, wp, lp};
-  object->current_ = &message;
-  LRESULT result = 0;
-  const bool handled = object->Dispatch(msg, wp, lp, result);
-  object->current_ = nullptr;
-  if (msg == WM_NCDESTROY) {
-    object->Unbind();
-    object->PostNcDestroy();
-    return FALSE;
-  }
-  if (!handled) return FALSE;
+  return CWnd::OnMessage(msg, wp, lp, result);
+}
+
+namespace {
+
+// What the dialog procedure returns for a handled message: a few messages
+// return their value directly, all others through DWLP_MSGRESULT.
+INT_PTR DialogResult(HWND hwnd, UINT msg, LRESULT result) {
   switch (msg) {
+    case WM_INITDIALOG:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLOREDIT:
@@ -98,6 +93,21 @@ INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM
       SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
       return TRUE;
   }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  CWnd* object = FromHandle(hwnd);
+  if (!object && msg == WM_INITDIALOG) {
+    object = reinterpret_cast<CDialog*>(lp);
+    object->Bind(hwnd, Binding::dialog);
+  }
+  if (!object) return FALSE;
+  LRESULT result = 0;
+  // Unhandled messages go on to the dialog manager.
+  if (!object->Route(msg, wp, lp, result) || msg == WM_NCDESTROY) return FALSE;
+  return DialogResult(hwnd, msg, result);
 }
 
 }  // namespace zk40

@@ -31,6 +31,8 @@ class GdiObject {
     if (handle_) ::DeleteObject(handle_);
     handle_ = handle;
   }
+  // Gives the object up, to a taker that deletes it (a window takes its region).
+  [[nodiscard]] Handle Release() { return std::exchange(handle_, nullptr); }
 
  private:
   Handle handle_ = nullptr;

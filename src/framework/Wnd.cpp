@@ -4,6 +4,8 @@
 // windowsx.h names a macro like our method.
 #undef SubclassWindow
 
+#include <utility>
+
 #include "platform/WideText_win32.h"
 
 namespace zk40 {
@@ -11,6 +13,8 @@ namespace {
 
 constexpr wchar_t kObjectProperty[] = L"zk40.CWnd";
 constexpr wchar_t kOwnClassName[] = L"ZK40Window";
+// Our subclass among the control's subclasses.
+constexpr UINT_PTR kSubclassId = 0x5A4B40;
 
 ATOM RegisterOwnClass(WNDPROC procedure) {
   static ATOM atom = [procedure] {
@@ -44,6 +48,8 @@ HWND ControlOf(UINT msg, WPARAM wp, LPARAM lp) {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
       return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
     }
+    case WM_NOTIFY:
+      return reinterpret_cast<NMHDR*>(lp)->hwndFrom;
     default:
       (void)wp;
       return nullptr;
@@ -72,11 +78,8 @@ void CWnd::Bind(HWND hwnd, Binding binding) {
 
 void CWnd::Unbind() {
   if (!m_hWnd) return;
-  if (binding_ == Binding::subclassed && previous_procedure_) {
-    SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_procedure_));
-  }
+  if (binding_ == Binding::subclassed) RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProcedure, kSubclassId);
   RemovePropW(m_hWnd, kObjectProperty);
-  previous_procedure_ = nullptr;
   binding_ = Binding::none;
   m_hWnd = nullptr;
 }
@@ -93,12 +96,21 @@ bool CWnd::Create(const WindowCreateArgs& args) {
   return true;
 }
 
+WindowCreateArgs ChildWindowArgs(const RECT& rect, const CWnd* parent, UINT_PTR id, DWORD style) {
+  WindowCreateArgs args;
+  args.style = style | WS_CHILD;
+  args.rect = rect;
+  args.parent = parent ? parent->GetSafeHwnd() : nullptr;
+  args.id = id;
+  return args;
+}
+
 bool CWnd::SubclassWindow(HWND hwnd) {
   if (!hwnd || m_hWnd || FromHandle(hwnd)) return false;
+  if (!SetWindowSubclass(hwnd, &CWnd::SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) return false;
   Bind(hwnd, Binding::subclassed);
-  previous_procedure_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProcedure)));
-  return previous_procedure_ != nullptr;
+  OnSubclassed();
+  return true;
 }
 
 bool CWnd::SubclassDlgItem(int id, const CWnd& parent) { return SubclassWindow(parent.GetDlgItem(id)); }
@@ -159,6 +171,9 @@ bool CWnd::ReflectToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_VSCROLL:
       result = 0;
       return child->OnReflectedScroll(msg, LOWORD(wp), static_cast<short>(HIWORD(wp)));
+    case WM_NOTIFY:
+      result = 0;
+      return child->OnReflectedNotify(*reinterpret_cast<NMHDR*>(lp), result);
     default: {
       HBRUSH brush = child->OnReflectedCtlColor(reinterpret_cast<HDC>(wp), msg);
       result = reinterpret_cast<LRESULT>(brush);
@@ -229,6 +244,12 @@ bool CWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     case WM_HSCROLL:
     case WM_VSCROLL:
       return OnScroll(msg, LOWORD(wp), static_cast<short>(HIWORD(wp)), reinterpret_cast<HWND>(lp));
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<NMHDR*>(lp), result);
+    case WM_KILLFOCUS:
+      return OnKillFocus(reinterpret_cast<HWND>(wp));
+    case WM_CAPTURECHANGED:
+      return OnCaptureChanged(reinterpret_cast<HWND>(lp));
     default:
       if (msg >= WM_USER) return OnUserMessage(msg, wp, lp, result);
       return false;
@@ -238,7 +259,7 @@ bool CWnd::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 LRESULT CWnd::CallDefault(UINT msg, WPARAM wp, LPARAM lp) {
   switch (binding_) {
     case Binding::subclassed:
-      return CallWindowProcW(previous_procedure_, m_hWnd, msg, wp, lp);
+      return DefSubclassProc(m_hWnd, msg, wp, lp);
     case Binding::own_class:
       return DefWindowProcW(m_hWnd, msg, wp, lp);
     default:
@@ -253,20 +274,23 @@ LRESULT CWnd::Default() {
   return CallDefault(current_->msg, current_->wp, current_->lp);
 }
 
-// Handles one message for an own-class or subclassed window.
-LRESULT CWnd::Route(UINT msg, WPARAM wp, LPARAM lp) {
+bool CWnd::Route(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   const CurrentMessage message{msg, wp, lp};
-  const CurrentMessage* outer = current_;
-  current_ = &message;
-  LRESULT result = 0;
-  const bool handled = Dispatch(msg, wp, lp, result);
+  // A handler may send messages to its own window; each nested message puts
+  // the outer one back when it is done, so Default() still means the outer one.
+  const CurrentMessage* outer = std::exchange(current_, &message);
+  result = 0;
+  bool handled = Dispatch(msg, wp, lp, result);
+  if (!handled && binding_ != Binding::dialog) {
+    result = CallDefault(msg, wp, lp);
+    handled = true;
+  }
   current_ = outer;
-  if (!handled) result = CallDefault(msg, wp, lp);
   if (msg == WM_NCDESTROY) {
     Unbind();
     PostNcDestroy();
   }
-  return result;
+  return handled;
 }
 
 LRESULT CALLBACK CWnd::WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -275,12 +299,18 @@ LRESULT CALLBACK CWnd::WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     object = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     if (object) object->Bind(hwnd, Binding::own_class);
   }
-  return object ? object->Route(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+  if (!object) return DefWindowProcW(hwnd, msg, wp, lp);
+  LRESULT result = 0;
+  object->Route(msg, wp, lp, result);
+  return result;
 }
 
-LRESULT CALLBACK CWnd::SubclassProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  CWnd* object = FromHandle(hwnd);
-  return object ? object->Route(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+LRESULT CALLBACK CWnd::SubclassProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  auto* object = reinterpret_cast<CWnd*>(data);
+  if (!object || object->m_hWnd != hwnd) return DefSubclassProc(hwnd, msg, wp, lp);
+  LRESULT result = 0;
+  object->Route(msg, wp, lp, result);
+  return result;
 }
 
 }  // namespace zk40

@@ -1,13 +1,16 @@
 #pragma once
 // CWnd: one C++ object bound to one window handle. Windows of our own class
 // are bound at WM_NCCREATE, dialogs at WM_INITDIALOG, standard controls by
-// subclassing. Messages are cracked into small virtual OnXxx handlers; a
-// handler that returns false leaves the message to the default procedure.
-// WM_COMMAND, WM_DRAWITEM, WM_CTLCOLOR* and WM_H/VSCROLL are offered first to
-// the object that owns the control (reflection), so skinned controls with
-// control id 0 handle their own notifications.
+// subclassing (SetWindowSubclass, so other subclasses of the same control
+// stay intact). Every message of every binding takes the same path, Route:
+// reflection, then small virtual OnXxx handlers; a handler that returns false
+// leaves the message to the binding's default handling.
+// WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_CTLCOLOR* and WM_H/VSCROLL are offered
+// first to the object that owns the control (reflection), so skinned controls
+// with control id 0 handle their own notifications.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -76,6 +79,8 @@ class CWnd {
 
   virtual bool OnCreate(const CREATESTRUCTW&) { return false; }
   virtual void OnDestroy() {}
+  // Right after a standard control was subclassed: its styles can be set here.
+  virtual void OnSubclassed() {}
   // After the window is gone and the object unbound; may delete this.
   virtual void PostNcDestroy() {}
   virtual bool OnPaint() { return false; }
@@ -96,6 +101,9 @@ class CWnd {
   virtual bool OnCtlColor(HDC, HWND /*control*/, UINT /*message*/, HBRUSH&) { return false; }
   virtual bool OnDrawItem(DRAWITEMSTRUCT&) { return false; }
   virtual bool OnScroll(UINT /*message*/, int /*code*/, int /*position*/, HWND /*control*/) { return false; }
+  virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  virtual bool OnKillFocus(HWND /*next*/) { return false; }
+  virtual bool OnCaptureChanged(HWND /*gaining*/) { return false; }
   // Any message from WM_USER up, and registered ones.
   virtual bool OnUserMessage(UINT /*msg*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
 
@@ -104,6 +112,7 @@ class CWnd {
   virtual bool OnReflectedDrawItem(DRAWITEMSTRUCT&) { return false; }
   virtual HBRUSH OnReflectedCtlColor(HDC, UINT /*message*/) { return nullptr; }
   virtual bool OnReflectedScroll(UINT /*message*/, int /*code*/, int /*position*/) { return false; }
+  virtual bool OnReflectedNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
 
   HWND m_hWnd = nullptr;
 
@@ -112,17 +121,20 @@ class CWnd {
   enum class Binding { none, own_class, subclassed, dialog };
 
   static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK SubclassProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void Bind(HWND hwnd, Binding binding);
   void Unbind();
   // Reflection first, then OnMessage; true when handled.
   bool Dispatch(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   bool ReflectToControl(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   LRESULT CallDefault(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Route(UINT msg, WPARAM wp, LPARAM lp);
+  // The one path of every message: the handlers, then (except for dialogs,
+  // whose default handling follows when the dialog procedure returns FALSE)
+  // the binding's default handling; the binding ends at WM_NCDESTROY.
+  // Returns whether the message counts as handled, with its result.
+  bool Route(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
   Binding binding_ = Binding::none;
-  WNDPROC previous_procedure_ = nullptr;
   struct CurrentMessage {
     UINT msg;
     WPARAM wp;
@@ -130,5 +142,8 @@ class CWnd {
   };
   const CurrentMessage* current_ = nullptr;
 };
+
+// A visible child of the framework's own class (style adds to WS_CHILD).
+WindowCreateArgs ChildWindowArgs(const RECT& rect, const CWnd* parent, UINT_PTR id, DWORD style = WS_VISIBLE);
 
 }  // namespace zk40

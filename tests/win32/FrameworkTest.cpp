@@ -85,7 +85,11 @@ TEST(Reflection, ColourAndScrollNotificationsGoToTheControlsObject) {
   CDemoDialog dialog;
   ASSERT_TRUE(dialog.Create());
   SelfColouring control;
-  ASSERT_TRUE(control.Create(u"x", WS_VISIBLE, RECT{0, 0, 20, 20}, dialog.page, 0));
+  ControlCreateArgs args;
+  args.text = u"x";
+  args.rect = RECT{0, 0, 20, 20};
+  args.parent = &dialog.page;
+  ASSERT_TRUE(control.Create(args));
   HDC dc = GetDC(control.GetSafeHwnd());
   const auto answer = dialog.page.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                               reinterpret_cast<LPARAM>(control.GetSafeHwnd()));
@@ -94,6 +98,55 @@ TEST(Reflection, ColourAndScrollNotificationsGoToTheControlsObject) {
   dialog.page.SendMessage(WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(control.GetSafeHwnd()));
   EXPECT_EQ(control.scrolls, 1);
   control.DestroyWindow();
+  dialog.DestroyWindow();
+}
+
+// A control that answers its own notifications.
+class SelfNotifying final : public CStatic {
+ public:
+  int notifications = 0;
+
+ protected:
+  bool OnReflectedNotify(NMHDR& header, LRESULT& result) override {
+    if (header.code != NM_CLICK) return false;
+    ++notifications;
+    result = 1234;
+    return true;
+  }
+};
+
+TEST(Reflection, NotificationsReachTheSendersObjectAndItsAnswerComesBackThroughTheDialog) {
+  CDemoDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  SelfNotifying control;
+  ControlCreateArgs args;
+  args.rect = RECT{0, 0, 20, 20};
+  args.parent = &dialog.page;
+  ASSERT_TRUE(control.Create(args));
+  NMHDR header{control.GetSafeHwnd(), 0, static_cast<UINT>(NM_CLICK)};
+  EXPECT_EQ(dialog.page.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 1234);
+  EXPECT_EQ(control.notifications, 1);
+  header.code = static_cast<UINT>(NM_DBLCLK);
+  EXPECT_EQ(dialog.page.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 0) << "not answered";
+  control.DestroyWindow();
+  dialog.DestroyWindow();
+}
+
+TEST(Controls, AButtonWithAClickCallbackRunsItInsteadOfTellingItsParent) {
+  CDemoDialog dialog;
+  ASSERT_TRUE(dialog.Create());
+  int calls = 0;
+  CButton button;
+  CButton::CreateArgs args;
+  args.text = u"go";
+  args.rect = RECT{0, 0, 40, 20};
+  args.parent = &dialog.page;
+  args.on_click = [&calls] { ++calls; };
+  ASSERT_TRUE(button.Create(args));
+  button.SendMessage(BM_CLICK);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(dialog.page.commands_seen, 0);
+  button.DestroyWindow();
   dialog.DestroyWindow();
 }
 
@@ -106,6 +159,49 @@ class Probe final : public CWnd {
   bool OnTimer(UINT_PTR) override { return ++timers, true; }
   void PostNcDestroy() override { destroyed = true; }
 };
+
+// Answers WM_GETTEXTLENGTH after sending itself another message: Default()
+// must still mean the outer message.
+class NestingStatic final : public CStatic {
+ protected:
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg != WM_GETTEXTLENGTH) return CStatic::OnMessage(msg, wp, lp, result);
+    SendMessage(WM_TIMER, 1);
+    result = Default();
+    return true;
+  }
+};
+
+TEST(Binding, DefaultAfterANestedMessageStillHandlesTheOuterOne) {
+  NestingStatic control;
+  HWND popup = CreateWindowExW(0, L"STATIC", L"four", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(control.SubclassWindow(popup));
+  EXPECT_EQ(control.SendMessage(WM_GETTEXTLENGTH), 4);
+  control.DestroyWindow();
+}
+
+LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  if (msg == WM_TIMER) ++*reinterpret_cast<int*>(data);
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+TEST(Binding, OtherSubclassesOfTheControlSurviveOurs) {
+  HWND control = CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  int seen_by_other = 0;
+  Probe probe;
+  ASSERT_TRUE(probe.SubclassWindow(control));
+  // Someone else subclasses the control after us (as common controls do).
+  ASSERT_TRUE(SetWindowSubclass(control, &CountingSubclass, 7, reinterpret_cast<DWORD_PTR>(&seen_by_other)));
+  SendMessageW(control, WM_TIMER, 1, 0);
+  EXPECT_EQ(seen_by_other, 1);
+  EXPECT_EQ(probe.timers, 1);
+  probe.UnsubclassWindow();
+  SendMessageW(control, WM_TIMER, 1, 0);
+  EXPECT_EQ(seen_by_other, 2) << "the later subclass is still in place";
+  EXPECT_EQ(probe.timers, 1);
+  RemoveWindowSubclass(control, &CountingSubclass, 7);
+  DestroyWindow(control);
+}
 
 TEST(Binding, SubclassingAndUnsubclassingRestoreTheControlsProcedure) {
   HWND control = CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

@@ -31,14 +31,20 @@ bool CDemoButton::OnReflectedCommand(int code) {
 
 bool CDemoButton::OnReflectedDrawItem(DRAWITEMSTRUCT& item) {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  Fill(item.hDC, item.rcItem, pressed ? RGB(170, 60, 30) : kDemoButton);
+  BufferedDC dc(item.hDC, item.rcItem);
+  Fill(dc.get(), item.rcItem, pressed ? RGB(170, 60, 30) : kDemoButton);
   const std::wstring caption = clicks == 0 ? L"Press me" : L"Pressed " + std::to_wstring(clicks);
-  DrawLabel(item.hDC, item.rcItem, caption.c_str(), RGB(255, 255, 255), DT_CENTER);
+  DrawLabel(dc.get(), item.rcItem, caption.c_str(), RGB(255, 255, 255), DT_CENTER);
   return true;
 }
 
 bool CDemoPage::OnInitDialog() {
-  button.Create(u"Press me", WS_VISIBLE | BS_OWNERDRAW, RECT{40, 40, 200, 80}, *this, 0);
+  CButton::CreateArgs args;
+  args.text = u"Press me";
+  args.style = WS_VISIBLE | BS_OWNERDRAW;
+  args.rect = RECT{40, 40, 200, 80};
+  args.parent = this;
+  button.Create(args);
   return true;
 }
 
@@ -78,7 +84,7 @@ bool CDemoDialog::OnInitDialog() {
 bool CDemoDialog::OnEraseBkgnd(HDC) { return true; }
 
 bool CDemoDialog::OnPaint() {
-  PaintDC dc(m_hWnd);
+  BufferedPaint dc(m_hWnd);
   Fill(dc.get(), GetClientRect(), kDemoBackground);
   DrawLabel(dc.get(), RECT{15, 15, 465, 45}, L"ZK40 framework demo", RGB(220, 225, 230), DT_LEFT);
   return true;

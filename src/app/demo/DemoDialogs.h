@@ -3,6 +3,7 @@
 // modeless child page with an owner-drawn button that handles its own click
 // through reflection. Used to see the framework at work and by its tests.
 
+#include "framework/BufferedPaint.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"

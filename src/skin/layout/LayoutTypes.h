@@ -13,6 +13,7 @@ namespace zk40::layout {
 struct Point {
   int x = 0;
   int y = 0;
+  friend constexpr bool operator==(const Point&, const Point&) = default;
 };
 
 struct Size {
@@ -32,6 +33,7 @@ struct Rect {
   constexpr bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   constexpr Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   constexpr Rect Inflate(int d) const { return {left - d, top - d, right + d, bottom + d}; }
+  friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
 // A closed polygon of N corners in the order given (top-left first for the

@@ -10,8 +10,6 @@ for name in MenuNorL MenuDownL MenuNorHaveSub MenuOverHaveSub MenuDownHaveSub; d
 done
 convert -size 160x24 xc:'rgb(200,50,50)' "BMP3:$pictures/MenuOverL.BMP"
 
-pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-F]\{6\}'; }
-
 start_probe "Z:${pictures//\//\\}"
 read -r _ x y h <<<"$(wait_for '^ready ' 30)" || exit 1
 xdotool mousemove $((x + 80)) $((y + 2 * h + h / 2))   # over the third row

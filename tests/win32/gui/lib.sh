@@ -50,3 +50,15 @@ refuse() {
     return 1
   fi
 }
+
+# pixel X Y: the screen's colour at (X, Y) as #RRGGBB (needs imagemagick).
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | grep -o '#[0-9A-F]\{6\}'; }
+
+# expect_pixel X Y COLOUR WHAT: fails, naming WHAT, unless (X, Y) shows COLOUR.
+expect_pixel() {
+  local seen
+  seen=$(pixel "$1" "$2")
+  [ "$seen" = "$3" ] && return 0
+  echo "$4: ($1, $2) shows $seen, expected $3" >&2
+  return 1
+}
