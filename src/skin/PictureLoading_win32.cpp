@@ -161,7 +161,7 @@ void DrawNineSlice(GpGraphics* graphics, const GdiPlusImage& image, const skin::
   if (gdip::GdipCreateImageAttributes(&attributes) == Gdiplus::Ok) {
     gdip::GdipSetImageAttributesWrapMode(attributes, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
   }
-  for (const skin::SlicePiece& piece : skin::NineSlicePieces(dest, source, corner)) {
+  for (const skin::SlicePiece& piece : skin::NineSliceDrawPieces(dest, source, corner)) {
     gdip::GdipDrawImageRectRectI(graphics, image.get(), piece.dest.left, piece.dest.top, piece.dest.Width(),
                                  piece.dest.Height(), piece.source.left, piece.source.top, piece.source.Width(),
                                  piece.source.Height(), Gdiplus::UnitPixel, attributes, nullptr, nullptr);
