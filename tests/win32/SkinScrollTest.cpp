@@ -150,10 +150,17 @@ class SkinScrollWndTest : public ::testing::Test {
   Owner owner;
   HWND list = nullptr;
 
-  void MakeList(int rows, DWORD style = WS_BORDER) {
-    list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | style, 20,
+  void MakeList(int rows) {
+    list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT, 20,
                            20, 200, 180, owner.GetSafeHwnd(), reinterpret_cast<HMENU>(1001), nullptr, nullptr);
     AddRows(rows);
+  }
+  // The list wrapped, once the frame has laid itself out.
+  CSkinScrollWnd* WrapList(int rows) {
+    MakeList(rows);
+    CSkinScrollWnd* frame = CSkinScrollWnd::SkinList(list, skin.get());
+    test::PumpMessagesFor(100);
+    return frame;
   }
   void AddRows(int rows) const {
     for (int i = 0; i < rows; ++i) {
@@ -170,10 +177,8 @@ class SkinScrollWndTest : public ::testing::Test {
 };
 
 TEST_F(SkinScrollWndTest, FrameTakesTheListsPlaceAndItsOwnBarFallsOutsideTheClippingWindow) {
-  MakeList(40);
-  CSkinScrollWnd* frame = CSkinScrollWnd::SkinList(list, skin.get());
+  CSkinScrollWnd* frame = WrapList(40);
   ASSERT_NE(frame, nullptr);
-  test::PumpMessagesFor(100);
   HWND frame_window = frame->GetSafeHwnd();
   EXPECT_EQ(GetDlgItem(owner.GetSafeHwnd(), 1001), frame_window);
   EXPECT_EQ(TextOf(frame_window), L"SkinScrollBarFrame");
@@ -205,14 +210,11 @@ TEST_F(SkinScrollWndTest, FrameTakesTheListsPlaceAndItsOwnBarFallsOutsideTheClip
   EXPECT_EQ(bar_rect.right, inside.right);
   EXPECT_EQ(bar_rect.bottom - bar_rect.top, inside.bottom);
   EXPECT_EQ(frame->VerticalBar().Values().maximum, 39);
-  DestroyWindow(list);
 }
 
 TEST_F(SkinScrollWndTest, SkinBarAndListFollowEachOther) {
-  MakeList(40);
-  CSkinScrollWnd* frame = CSkinScrollWnd::SkinList(list, skin.get());
+  CSkinScrollWnd* frame = WrapList(40);
   ASSERT_NE(frame, nullptr);
-  test::PumpMessagesFor(100);
   HWND bar = frame->VerticalBar().GetSafeHwnd();
   frame->SendMessage(WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(bar));
   EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1);
@@ -221,14 +223,11 @@ TEST_F(SkinScrollWndTest, SkinBarAndListFollowEachOther) {
   SendMessageW(list, LB_SETTOPINDEX, 12, 0);
   test::PumpMessagesFor(700);
   EXPECT_EQ(frame->VerticalBar().Values().position, 12);
-  DestroyWindow(list);
 }
 
 TEST_F(SkinScrollWndTest, SkinBarShowsOnlyWhileTheListHasItsOwnBar) {
-  MakeList(3);
-  CSkinScrollWnd* frame = CSkinScrollWnd::SkinList(list, skin.get());
+  CSkinScrollWnd* frame = WrapList(3);
   ASSERT_NE(frame, nullptr);
-  test::PumpMessagesFor(100);
   EXPECT_FALSE(Visible(frame->VerticalBar().GetSafeHwnd()));
   RECT limit_rect{};
   GetClientRect(frame->Limit(), &limit_rect);
@@ -238,12 +237,10 @@ TEST_F(SkinScrollWndTest, SkinBarShowsOnlyWhileTheListHasItsOwnBar) {
   EXPECT_TRUE(Visible(frame->VerticalBar().GetSafeHwnd()));
   GetClientRect(frame->Limit(), &limit_rect);
   EXPECT_EQ(limit_rect.right, frame->GetClientRect().right - kCell);
-  DestroyWindow(list);
 }
 
 TEST_F(SkinScrollWndTest, DestroyingTheListTakesTheFrameAlong) {
-  MakeList(40);
-  CSkinScrollWnd* frame = CSkinScrollWnd::SkinList(list, skin.get());
+  CSkinScrollWnd* frame = WrapList(40);
   ASSERT_NE(frame, nullptr);
   HWND frame_window = frame->GetSafeHwnd();
   DestroyWindow(list);
@@ -252,8 +249,7 @@ TEST_F(SkinScrollWndTest, DestroyingTheListTakesTheFrameAlong) {
   EXPECT_EQ(GetDlgItem(owner.GetSafeHwnd(), 1001), nullptr);
 
   // Or the window that holds them all goes: frame and list go together.
-  MakeList(40);
-  ASSERT_NE(CSkinScrollWnd::SkinList(list, skin.get()), nullptr);
+  ASSERT_NE(WrapList(40), nullptr);
   owner.DestroyWindow();
   EXPECT_FALSE(IsWindow(list));
 }
