@@ -279,6 +279,7 @@ bool CWnd::Route(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   // A handler may send messages to its own window; each nested message puts
   // the outer one back when it is done, so Default() still means the outer one.
   const CurrentMessage* outer = std::exchange(current_, &message);
+  ++depth_;
   result = 0;
   bool handled = Dispatch(msg, wp, lp, result);
   if (!handled && binding_ != Binding::dialog) {
@@ -286,8 +287,16 @@ bool CWnd::Route(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     handled = true;
   }
   current_ = outer;
+  --depth_;
   if (msg == WM_NCDESTROY) {
     Unbind();
+    nc_destroyed_ = true;
+  }
+  // A window destroyed from inside one of its own handlers (a popup closed by
+  // its parent while it notifies it) is still on the stack of that handler:
+  // the object may delete itself only once the outermost message is done.
+  if (nc_destroyed_ && depth_ == 0) {
+    nc_destroyed_ = false;
     PostNcDestroy();
   }
   return handled;

@@ -81,7 +81,8 @@ class CWnd {
   virtual void OnDestroy() {}
   // Right after a standard control was subclassed: its styles can be set here.
   virtual void OnSubclassed() {}
-  // After the window is gone and the object unbound; may delete this.
+  // After the window is gone, the object unbound and every handler of it has
+  // returned; may delete this.
   virtual void PostNcDestroy() {}
   virtual bool OnPaint() { return false; }
   virtual bool OnEraseBkgnd(HDC) { return false; }
@@ -141,6 +142,9 @@ class CWnd {
     LPARAM lp;
   };
   const CurrentMessage* current_ = nullptr;
+  // Messages of this object being handled, nested ones included.
+  int depth_ = 0;
+  bool nc_destroyed_ = false;
 };
 
 // A visible child of the framework's own class (style adds to WS_CHILD).

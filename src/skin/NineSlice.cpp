@@ -29,4 +29,19 @@ std::vector<SlicePiece> NineSlicePieces(const Rect& dest, const Rect& source, in
   return pieces;
 }
 
+std::vector<SlicePiece> NineSliceDrawPieces(const Rect& dest, const Rect& source, int corner) {
+  std::vector<SlicePiece> pieces = NineSlicePieces(dest, source, corner);
+  const auto stretched = [](const SlicePiece& p) {
+    return (p.dest.Width() != p.source.Width() ? 1 : 0) + (p.dest.Height() != p.source.Height() ? 1 : 0);
+  };
+  std::stable_sort(pieces.begin(), pieces.end(),
+                   [&](const SlicePiece& a, const SlicePiece& b) { return stretched(a) > stretched(b); });
+  for (SlicePiece& p : pieces) {
+    // Only where a piece drawn later covers the extra pixel.
+    if (p.dest.Width() != p.source.Width() && p.dest.left > dest.left) --p.dest.left;
+    if (p.dest.Height() != p.source.Height() && p.dest.top > dest.top) --p.dest.top;
+  }
+  return pieces;
+}
+
 }  // namespace zk40::skin

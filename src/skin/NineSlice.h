@@ -22,4 +22,11 @@ struct SlicePiece {
 // are left out.
 std::vector<SlicePiece> NineSlicePieces(const Rect& dest, const Rect& source, int corner);
 
+// The same pieces in the order to draw them: the middle, then the edges,
+// then the corners, each stretched piece reaching one pixel further under
+// the piece drawn after it at its leading (left, top) side. A renderer that
+// leaves the first column or row of a stretched image empty (Wine's GDI+
+// does) then leaves no seam, and one that fills it has it covered.
+std::vector<SlicePiece> NineSliceDrawPieces(const Rect& dest, const Rect& source, int corner);
+
 }  // namespace zk40::skin

@@ -161,7 +161,7 @@ void DrawNineSlice(GpGraphics* graphics, const GdiPlusImage& image, const skin::
   if (gdip::GdipCreateImageAttributes(&attributes) == Gdiplus::Ok) {
     gdip::GdipSetImageAttributesWrapMode(attributes, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
   }
-  for (const skin::SlicePiece& piece : skin::NineSlicePieces(dest, source, corner)) {
+  for (const skin::SlicePiece& piece : skin::NineSliceDrawPieces(dest, source, corner)) {
     gdip::GdipDrawImageRectRectI(graphics, image.get(), piece.dest.left, piece.dest.top, piece.dest.Width(),
                                  piece.dest.Height(), piece.source.left, piece.source.top, piece.source.Width(),
                                  piece.source.Height(), Gdiplus::UnitPixel, attributes, nullptr, nullptr);
@@ -169,17 +169,22 @@ void DrawNineSlice(GpGraphics* graphics, const GdiPlusImage& image, const skin::
   if (attributes) gdip::GdipDisposeImageAttributes(attributes);
 }
 
+BITMAPINFO TopDownBitmapInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // rows top first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 std::vector<skin::Argb> BitmapPixels(HBITMAP bitmap, SIZE& size) {
   size = BitmapSize(bitmap);
   std::vector<skin::Argb> pixels;
   if (size.cx <= 0 || size.cy <= 0) return pixels;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;  // rows top first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownBitmapInfo(size.cx, size.cy);
   pixels.resize(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
   WindowDC screen(nullptr);
   if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &info, DIB_RGB_COLORS) !=

@@ -53,6 +53,9 @@ ClonedPattern PatternBrushFromClone(const GdiPlusImage& page, const skin::Rect& 
 void DrawNineSlice(GpGraphics* graphics, const GdiPlusImage& image, const skin::Rect& dest, const skin::Rect& source,
                    int corner);
 
+// The description of a 32-bit bitmap of that size whose rows run top first.
+BITMAPINFO TopDownBitmapInfo(int width, int height);
+
 // The pixels of a bitmap as 32-bit values, rows top first; empty on failure.
 std::vector<skin::Argb> BitmapPixels(HBITMAP bitmap, SIZE& size);
 

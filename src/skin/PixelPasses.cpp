@@ -23,6 +23,24 @@ void MakeBlackVisible(std::span<Argb> pixels, AlphaMeaning alpha) {
   }
 }
 
+void BlendOver(std::span<Argb> below, std::span<const Argb> above) {
+  const std::size_t n = below.size() < above.size() ? below.size() : above.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const Argb a = above[i];
+    const Argb keep = 255 - (a >> 24);
+    if (keep == 0) {
+      below[i] = a;
+      continue;
+    }
+    Argb out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+      const Argb channel = ((a >> shift) & 0xFF) + (((below[i] >> shift) & 0xFF) * keep + 127) / 255;
+      out |= (channel > 255 ? 255 : channel) << shift;
+    }
+    below[i] = out;
+  }
+}
+
 std::vector<PixelRun> OutlineRuns(std::span<const Argb> pixels, int width, int height) {
   std::vector<PixelRun> runs;
   if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {

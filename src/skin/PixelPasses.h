@@ -29,6 +29,10 @@ enum class AlphaMeaning {
 // alpha a fully transparent pixel is left as it is: it is not black.
 void MakeBlackVisible(std::span<Argb> pixels, AlphaMeaning alpha);
 
+// Lays each pixel of `above` over the same pixel of `below` (source over,
+// both with premultiplied alpha); the spans have the same length.
+void BlendOver(std::span<Argb> below, std::span<const Argb> above);
+
 // One row run [left, right) of pixels at row y.
 struct PixelRun {
   int y;
