@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "device/FirmwareUpdate.h"
 #include "platform/CodePage.h"
@@ -49,13 +51,22 @@ class FirmwareUpdateWin32Test : public ::testing::Test {
   std::filesystem::path Folder() const { return install.native() / "FWUpdate" / "new_version"; }
   std::filesystem::path ImageFile() const { return Folder() / "OstrelGameDevice.bin"; }
   std::filesystem::path DescriptionFile() const { return Folder() / "update.xml"; }
-  // Only the two files the check keeps may be left in its folder.
+  // Only the two files the check keeps may be left in its folder. A transfer
+  // given up finishes in the background and then removes its own file, so
+  // give those a few seconds before calling a file left over.
   void ExpectNoLeftovers() const {
-    if (!std::filesystem::exists(Folder())) return;
-    for (const auto& entry : std::filesystem::directory_iterator(Folder())) {
-      const std::string name = entry.path().filename().string();
-      EXPECT_TRUE(name == "update.xml" || name == "OstrelGameDevice.bin") << name;
+    std::vector<std::string> strays;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      strays.clear();
+      if (!std::filesystem::exists(Folder())) return;
+      for (const auto& entry : std::filesystem::directory_iterator(Folder())) {
+        const std::string name = entry.path().filename().string();
+        if (name != "update.xml" && name != "OstrelGameDevice.bin") strays.push_back(name);
+      }
+      if (strays.empty()) return;
+      Sleep(100);
     }
+    for (const std::string& name : strays) ADD_FAILURE() << "left over: " << name;
   }
 
   test::TempFolder install;
