@@ -66,14 +66,14 @@ bool Gallery::Open(const Options& options) {
   }
   const layout::Size size = layout::main_window::kSize;
   if (!main_.Open(nullptr, skin::RectOfSize(0, 0, size.width, size.height),
-                  LoadPagePictures(options.install_folder, layout::kMainWindowSkin))) {
+                  LoadPagePictures(options.install_folder, layout::kMainWindowSkin, false))) {
     return false;
   }
   FillMainWindow(options);
   const layout::Point origin = layout::main_window::kPageOrigin;
   const layout::Size page = layout::main_window::kPageSize;
   if (!page_.Open(&main_, skin::RectOfSize(origin.x, origin.y, page.width, page.height),
-                  LoadPagePictures(options.install_folder, SkinOf(options.showcase)))) {
+                  LoadPagePictures(options.install_folder, SkinOf(options.showcase), true))) {
     return false;
   }
   switch (options.showcase) {

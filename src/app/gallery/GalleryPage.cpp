@@ -16,13 +16,13 @@ RECT ToRect(const layout::Rect& r) { return RECT{r.left, r.top, r.right, r.botto
 
 }  // namespace
 
-PagePictures LoadPagePictures(const std::u16string& install_folder, const layout::PageSkin& skin) {
+PagePictures LoadPagePictures(const std::u16string& install_folder, const layout::PageSkin& skin, bool with_image) {
   PagePictures pictures;
   SIZE size{};
   (void)LoadPictureFile(PathOf(install_folder, skin.folder, skin.normal), pictures.normal, size);
   (void)LoadPictureFile(PathOf(install_folder, skin.folder, skin.over), pictures.over, size);
   (void)LoadPictureFile(PathOf(install_folder, skin.folder, skin.down), pictures.down, size);
-  pictures.normal_image = LoadPngFile(PathOf(install_folder, skin.folder, skin.normal));
+  if (with_image) pictures.normal_image = LoadPngFile(PathOf(install_folder, skin.folder, skin.normal));
   return pictures;
 }
 

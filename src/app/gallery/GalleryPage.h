@@ -24,8 +24,8 @@ struct PagePictures {
   GdiPlusImage normal_image;  // the Normal picture again, for GDI+ cuts
 };
 // The three pictures of a page skin from install_folder\skins; missing ones
-// stay empty.
-PagePictures LoadPagePictures(const std::u16string& install_folder, const layout::PageSkin& skin);
+// stay empty. The GDI+ copy only for a page with sliders or edits.
+PagePictures LoadPagePictures(const std::u16string& install_folder, const layout::PageSkin& skin, bool with_image);
 
 class CGalleryPage final : public CWnd {
  public:
