@@ -4,13 +4,17 @@
  * enough for the program's HID code to be tested end to end: it reports the
  * mouse's ids and its one vendor collection, answers the version query, and
  * appends every report it receives as a hex line to a log file that tests
- * read back.
+ * read back. Like a USB mouse it shows a USB device interface while it runs,
+ * so that installing the device is plugging the mouse in and removing it is
+ * pulling it out, as programs watching for USB devices see it.
  *
  * One device per machine: the state is global.
  */
 #include <ntddk.h>
 #include <hidusage.h> /* hidclass.h needs its types */
 #include <hidclass.h>
+
+#include "usb_interface.h"
 
 /* The minidriver side of the class driver's interface (MinGW has no
  * hidport.h), laid out as the class driver expects. */
@@ -249,20 +253,50 @@ static NTSTATUS NTAPI InternalIoctl(PDEVICE_OBJECT device, PIRP irp) {
   return status;
 }
 
-/* Plug and play and power requests belong to the bus below; the device only
- * lets go of the held read when it goes away. */
+/* The mouse's USB device interface: on while the device runs. */
+static USB_INTERFACE usb_interface;
+
+/* Power requests belong to the bus below. */
 static NTSTATUS NTAPI PassDown(PDEVICE_OBJECT device, PIRP irp) {
-  IO_STACK_LOCATION* stack = IoGetCurrentIrpStackLocation(irp);
-  if (stack->MajorFunction == IRP_MJ_PNP &&
-      (stack->MinorFunction == IRP_MN_REMOVE_DEVICE || stack->MinorFunction == IRP_MN_SURPRISE_REMOVAL))
-    ReleaseHeldRead();
   CLASS_DEVICE_EXTENSION* extension = device->DeviceExtension;
+  IoSkipCurrentIrpStackLocation(irp);
+  return IoCallDriver(extension->NextDeviceObject, irp);
+}
+
+/* Plug and play requests belong to the bus below too. Around them the device
+ * switches its USB interface on once the bus has started it, and off, with
+ * the held read let go, when it goes away. */
+static NTSTATUS NTAPI Pnp(PDEVICE_OBJECT device, PIRP irp) {
+  CLASS_DEVICE_EXTENSION* extension = device->DeviceExtension;
+  IO_STACK_LOCATION* stack = IoGetCurrentIrpStackLocation(irp);
+  switch (stack->MinorFunction) {
+    case IRP_MN_START_DEVICE: {
+      const NTSTATUS status = ForwardAndWait(extension->NextDeviceObject, irp);
+      if (NT_SUCCESS(status)) UsbInterfaceSwitch(&usb_interface, TRUE);
+      IoCompleteRequest(irp, IO_NO_INCREMENT);
+      return status;
+    }
+    case IRP_MN_SURPRISE_REMOVAL:
+      ReleaseHeldRead();
+      break;
+    case IRP_MN_REMOVE_DEVICE:
+      ReleaseHeldRead();
+      UsbInterfaceRelease(&usb_interface);
+      break;
+    default:
+      break;
+  }
   IoSkipCurrentIrpStackLocation(irp);
   return IoCallDriver(extension->NextDeviceObject, irp);
 }
 
 static NTSTATUS NTAPI AddDevice(PDRIVER_OBJECT driver, PDEVICE_OBJECT device) {
   (void)driver;
+  CLASS_DEVICE_EXTENSION* extension = device->DeviceExtension;
+  /* The interface belongs to the device the bus made; its name carries that
+   * device's instance id, and with it the mouse's vendor and product ids. */
+  const NTSTATUS status = UsbInterfaceRegister(&usb_interface, extension->PhysicalDeviceObject);
+  if (!NT_SUCCESS(status)) return status;
   device->Flags &= ~DO_DEVICE_INITIALIZING;
   return STATUS_SUCCESS;
 }
@@ -271,7 +305,7 @@ static void NTAPI Unload(PDRIVER_OBJECT driver) { (void)driver; }
 
 NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING registry) {
   driver->MajorFunction[IRP_MJ_INTERNAL_DEVICE_CONTROL] = InternalIoctl;
-  driver->MajorFunction[IRP_MJ_PNP] = PassDown;
+  driver->MajorFunction[IRP_MJ_PNP] = Pnp;
   driver->MajorFunction[IRP_MJ_POWER] = PassDown;
   driver->DriverExtension->AddDevice = AddDevice;
   driver->DriverUnload = Unload;

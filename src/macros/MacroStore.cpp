@@ -115,13 +115,15 @@ int MacroStore::Delete(std::uint32_t macroId) {
   return 1;
 }
 
-std::vector<MacroListEntry> MacroStore::ListGroup(int group) const {
+std::vector<MacroListEntry> ListMacroGroup(const MacroTable& table, int group) {
   std::vector<MacroListEntry> list;
-  for (const MacroRecord& slot : store_.macros) {
+  for (const MacroRecord& slot : table) {
     if (IsOccupied(slot) && MacroGroup(slot.macro_id) == group) list.push_back({ReadFixedText(slot.name), slot.macro_id});
   }
   return list;
 }
+
+std::vector<MacroListEntry> MacroStore::ListGroup(int group) const { return ListMacroGroup(store_.macros, group); }
 
 int MacroStore::Rename(std::uint32_t macroId, std::u16string_view name) {
   char16_t field[kMacroNameUnits];

@@ -35,6 +35,9 @@ struct MacroListEntry {
   std::uint32_t macro_id;
 };
 
+// The occupied slots of a game group, in table order.
+std::vector<MacroListEntry> ListMacroGroup(const MacroTable& table, int group);
+
 class MacroStore {
  public:
   MacroStore(SettingsStore& store, FileSystem& fs, UserNotifier& notifier, const StringTable& strings,

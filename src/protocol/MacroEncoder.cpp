@@ -89,7 +89,8 @@ MacroBlock EncodeMacro(const MacroRecord& record) {
 
   Last last = Last::none;
   const std::size_t count = MacroEventCount(record);
-  for (std::size_t i = 0; i < count; ++i) {
+  std::size_t i = 0;
+  for (; i < count; ++i) {
     const std::uint32_t event = record.events[i];
     const std::uint32_t kind = event >> 24;
     const std::uint32_t value = event & 0xFFFFFF;
@@ -138,6 +139,7 @@ MacroBlock EncodeMacro(const MacroRecord& record) {
     last = Last::other;
   }
   block.units = out.next();
+  block.events_encoded = static_cast<int>(i);
   return block;
 }
 

@@ -24,6 +24,8 @@ inline constexpr int kMacroMaxUnits = 255;
 struct MacroBlock {
   std::array<std::uint8_t, kMacroBlockSize> bytes{};
   int units = 0;  // units used, header included
+  // The events that fit; the mouse never sees the ones after them.
+  int events_encoded = 0;
 };
 
 MacroBlock EncodeMacro(const MacroRecord& record);

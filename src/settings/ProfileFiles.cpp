@@ -6,12 +6,12 @@
 #include "platform/ByteImage.h"
 #include "platform/Utf16Text.h"
 #include "settings/DataPaths.h"
+#include "settings/FileMessages.h"
 #include "settings/ProfileDefaults.h"
 
 namespace zk40 {
 namespace {
 
-constexpr char16_t kMissingPathNotice[] = u"Failed to open file, check whether there is a %s path?";
 constexpr char16_t kInvalidProfile[] = u"%s is an invaild Profile!";
 constexpr char16_t kImportSuccess[] = u"%s import success!";
 constexpr char16_t kExportSuccess[] = u"%s export success!";
@@ -25,16 +25,10 @@ ProfileFiles::ProfileFiles(SettingsStore& store, FileSystem& fs, UserNotifier& n
 
 std::u16string ProfileFiles::IndexPath() const { return JoinPath(store_.data_folder, kIndexFile); }
 
-void ProfileFiles::ReportMissing(const std::u16string& path) {
-  notifier_.ShowNotice(FormatText(kMissingPathNotice, path), false);
-}
+void ProfileFiles::ReportMissing(const std::u16string& path) { ReportMissingFile(notifier_, path); }
 
 void ProfileFiles::ReportSaveFailure(FileStatus status, const std::u16string& path) {
-  if (status == FileStatus::not_found) {
-    notifier_.ShowMessageBox(FormatText(strings_.Get("str_msg2"), path), kInfoCaption);
-  } else if (status == FileStatus::access_denied) {
-    notifier_.ShowMessageBox(strings_.Get("str_msg5"), kInfoCaption);
-  }
+  ReportWriteFailure(notifier_, strings_, status, path);
 }
 
 void ProfileFiles::CopyFactoryDataFiles() {

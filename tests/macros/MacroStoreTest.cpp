@@ -4,6 +4,7 @@
 #include "platform/ByteImage.h"
 #include "support/FakeFileSystem.h"
 #include "support/MacroBuilder.h"
+#include "support/MacroStoreRig.h"
 #include "support/RecordingNotifier.h"
 
 namespace zk40 {
@@ -21,7 +22,7 @@ constexpr char16_t kInUse[] = u"The macro is being applied and cannot be deleted
 
 constexpr std::uint32_t Id(int group, std::uint32_t tick) { return std::uint32_t(group) << 24 | tick; }
 
-class MacroStoreTest : public ::testing::Test {
+class MacroStoreTest : public ::testing::Test, protected test::MacroStoreRig {
  protected:
   MacroStoreTest() {
     settings->data_folder = kData;
@@ -39,12 +40,6 @@ class MacroStoreTest : public ::testing::Test {
   }
   std::u16string LastText() const { return notifier.shown.empty() ? u"" : notifier.shown.back().text; }
 
-  std::unique_ptr<SettingsStore> settings = std::make_unique<SettingsStore>();
-  test::FakeFileSystem fs;
-  test::RecordingNotifier notifier;
-  StringTable strings;
-  VirtualClock clock;
-  MacroStore macros{*settings, fs, notifier, strings, clock};
 };
 
 // --- Macro.cfg -------------------------------------------------------------
