@@ -4,6 +4,8 @@
 // windowsx.h names a macro like our method.
 #undef SubclassWindow
 
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/WideText_win32.h"
@@ -11,7 +13,6 @@
 namespace zk40 {
 namespace {
 
-constexpr wchar_t kObjectProperty[] = L"zk40.CWnd";
 constexpr wchar_t kOwnClassName[] = L"ZK40Window";
 // Our subclass among the control's subclasses.
 constexpr UINT_PTR kSubclassId = 0x5A4B40;
@@ -28,6 +29,36 @@ ATOM RegisterOwnClass(WNDPROC procedure) {
     return RegisterClassExW(&wc);
   }();
   return atom;
+}
+
+// The objects bound to windows, looked up several times for every message
+// (the window's own, the control a notification names, each parent a message
+// is offered to). A table in the process: a window property would cost a
+// round trip to the window server for each lookup under Wine.
+class BoundObjects {
+ public:
+  CWnd* Find(HWND hwnd) {
+    std::lock_guard lock(mutex_);
+    const auto it = objects_.find(hwnd);
+    return it == objects_.end() ? nullptr : it->second;
+  }
+  void Add(HWND hwnd, CWnd* object) {
+    std::lock_guard lock(mutex_);
+    objects_[hwnd] = object;
+  }
+  void Remove(HWND hwnd) {
+    std::lock_guard lock(mutex_);
+    objects_.erase(hwnd);
+  }
+
+ private:
+  std::mutex mutex_;
+  std::unordered_map<HWND, CWnd*> objects_;
+};
+
+BoundObjects& Bound() {
+  static BoundObjects bound;
+  return bound;
 }
 
 POINT PointOf(LPARAM lp) { return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
@@ -67,19 +98,19 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<CWnd*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+  return hwnd ? Bound().Find(hwnd) : nullptr;
 }
 
 void CWnd::Bind(HWND hwnd, Binding binding) {
   m_hWnd = hwnd;
   binding_ = binding;
-  SetPropW(hwnd, kObjectProperty, this);
+  Bound().Add(hwnd, this);
 }
 
 void CWnd::Unbind() {
   if (!m_hWnd) return;
   if (binding_ == Binding::subclassed) RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProcedure, kSubclassId);
-  RemovePropW(m_hWnd, kObjectProperty);
+  Bound().Remove(m_hWnd);
   binding_ = Binding::none;
   m_hWnd = nullptr;
 }

@@ -1,0 +1,65 @@
+#pragma once
+// A page of the control gallery: the page's three skin pictures, its Normal
+// picture painted as background, and skinned controls placed on it at the
+// layout tables' rectangles, cut from the same pictures.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Wnd.h"
+#include "skin/BitmapEdit_win32.h"
+#include "skin/ColorBtn_win32.h"
+#include "skin/GDIBitmapBtn_win32.h"
+#include "skin/IrrButton_win32.h"
+#include "skin/PngHProgressBar_win32.h"
+#include "skin/PngHSliderBar_win32.h"
+#include "skin/layout/SkinFiles.h"
+#include "skin/layout/SkinResourceIds.h"
+
+namespace zk40::gallery {
+
+struct PagePictures {
+  Bitmap normal, over, down;
+  GdiPlusImage normal_image;  // the Normal picture again, for GDI+ cuts
+};
+// The three pictures of a page skin from install_folder\skins; missing ones
+// stay empty. The GDI+ copy only for a page with sliders or edits.
+PagePictures LoadPagePictures(const std::u16string& install_folder, const layout::PageSkin& skin, bool with_image);
+
+class CGalleryPage final : public CWnd {
+ public:
+  // A popup at the top-left of the screen when parent is null, else a child.
+  bool Open(const CWnd* parent, const layout::Rect& rect, PagePictures pictures);
+
+  CGDIBitmapBtn& AddButton(const layout::Rect& rect, bool latched = false);
+  CIrrButton& AddIrregular(const layout::Quad& outline, const layout::StatePictureIds& pictures, bool latched);
+  CPngHSliderBar& AddSlider(const layout::Rect& rect, const std::u16string& thumb, UINT id, layout::Point range,
+                            int position, int track_inset);
+  CBitmapEdit& AddEdit(const layout::Rect& rect, const std::u16string& text);
+  CColorBtn& AddSwatch(const layout::Rect& rect, std::uint32_t colour);
+  CPngHProgressBar& AddProgress(const layout::Rect& rect, const GdiPlusImage& empty, const GdiPlusImage& full,
+                                int percent);
+  // A right click closes the page, and its end ends the program's message loop.
+  void EndProgramWithPage() { ends_program_ = true; }
+
+ protected:
+  bool OnEraseBkgnd(HDC dc) override;
+  bool OnRButtonUp(UINT flags, POINT point) override;
+  void OnDestroy() override;
+
+ private:
+  template <typename Control>
+  Control& Keep() {
+    auto control = std::make_unique<Control>();
+    Control& kept = *control;
+    controls_.push_back(std::move(control));
+    return kept;
+  }
+
+  PagePictures pictures_;
+  bool ends_program_ = false;
+  std::vector<std::unique_ptr<CWnd>> controls_;
+};
+
+}  // namespace zk40::gallery
