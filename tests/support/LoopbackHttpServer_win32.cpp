@@ -66,11 +66,15 @@ LoopbackHttpServer::LoopbackHttpServer() {
   acceptor_ = std::thread([this] { Accept(); });
 }
 
-LoopbackHttpServer::~LoopbackHttpServer() {
+LoopbackHttpServer::~LoopbackHttpServer() { Stop(); }
+
+void LoopbackHttpServer::Stop() {
   running_.store(false);
   if (acceptor_.joinable()) acceptor_.join();
   if (Listening()) closesocket(static_cast<SOCKET>(listener_));
+  listener_ = ~std::uintptr_t{0};
   for (std::thread& t : threads_) t.join();
+  threads_.clear();
 }
 
 std::u16string LoopbackHttpServer::BaseUrl() const { return u"http://127.0.0.1:" + DecimalText(port_); }

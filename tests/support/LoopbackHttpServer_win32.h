@@ -29,6 +29,8 @@ class LoopbackHttpServer {
   LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
   bool Listening() const { return listener_ != ~std::uintptr_t{0}; }
+  // Stops listening and ends every answer still streaming; idempotent.
+  void Stop();
   std::u16string BaseUrl() const;  // "http://127.0.0.1:PORT"
   void Route(const std::string& path, HttpReply reply);
   // Requests received for a path, and answers sent to the end.

@@ -52,9 +52,10 @@ class FirmwareUpdateWin32Test : public ::testing::Test {
   std::filesystem::path ImageFile() const { return Folder() / "OstrelGameDevice.bin"; }
   std::filesystem::path DescriptionFile() const { return Folder() / "update.xml"; }
   // Only the two files the check keeps may be left in its folder. A transfer
-  // given up finishes in the background and then removes its own file, so
-  // give those a few seconds before calling a file left over.
-  void ExpectNoLeftovers() const {
+  // given up finishes in the background and then removes its own file: the
+  // server is stopped so that such a transfer ends, and it gets a few seconds.
+  void ExpectNoLeftovers() {
+    server.Stop();
     std::vector<std::string> strays;
     for (int attempt = 0; attempt < 100; ++attempt) {
       strays.clear();

@@ -50,6 +50,9 @@ for run in "1:ZK40 固件更新" "0:ZK40 firmware update"; do
   sleep 0.5
   kill -0 "$flasher_pid" 2>/dev/null || fail "the flasher ended before the user pressed OK"
   [ "$language" = 0 ] && mkdir -p "$artifacts" && import -window root "$artifacts/flasher_notice.png" 2>/dev/null
+  # Without a window manager nothing gives the notice the keyboard by itself.
+  notice=$(xdotool search --name "^$caption\$" 2>/dev/null | head -n1)
+  [ -n "$notice" ] && xdotool windowfocus --sync "$notice" 2>/dev/null
   xdotool key Return
   wait_window "$caption" 0 || fail "OK did not close the flasher's notice"
   wait "$flasher_pid" || fail "the flasher failed"
