@@ -103,6 +103,12 @@ std::optional<std::uint32_t> HostActionFromName(std::string_view name) {
   return std::nullopt;
 }
 
+std::vector<std::string> HostActionNames() {
+  std::vector<std::string> names;
+  for (const NamedKind& k : kHostActions) names.emplace_back(k.name);
+  return names;
+}
+
 std::optional<std::string_view> LightingEffectName(std::int32_t effect) {
   if (effect < 1 || effect > static_cast<std::int32_t>(std::size(kLightingEffects))) return std::nullopt;
   return kLightingEffects[effect - 1];
@@ -113,6 +119,10 @@ std::optional<std::int32_t> LightingEffectFromName(std::string_view name) {
     if (kLightingEffects[i] == name) return static_cast<std::int32_t>(i + 1);
   }
   return std::nullopt;
+}
+
+std::vector<std::string> LightingEffectNames() {
+  return std::vector<std::string>(std::begin(kLightingEffects), std::end(kLightingEffects));
 }
 
 std::string ColorText(const std::uint8_t (&color)[4]) {

@@ -32,11 +32,13 @@ std::vector<std::string> FunctionTypeNames();
 // "open folder". Nothing for any other number.
 std::optional<std::string_view> HostActionName(std::uint32_t kind);
 std::optional<std::uint32_t> HostActionFromName(std::string_view name);
+std::vector<std::string> HostActionNames();
 
 // Lighting effects 1..5: "always on", "breathing", "colour breathing",
 // "colour cycle", "off".
 std::optional<std::string_view> LightingEffectName(std::int32_t effect);
 std::optional<std::int32_t> LightingEffectFromName(std::string_view name);
+std::vector<std::string> LightingEffectNames();
 
 // "#RRGGBB" from the record's red, green, blue bytes; parsing takes either case.
 std::string ColorText(const std::uint8_t (&color)[4]);

@@ -193,6 +193,16 @@ std::int32_t Flag(const Json& v, const std::string& field) {
   return v.get<bool>() ? 1 : 0;
 }
 
+// A value named in the file: one of names.
+template <typename T>
+T ByName(const Json& v, const std::string& field, std::optional<T> (*lookup)(std::string_view), const char* what,
+         const std::vector<std::string>& names) {
+  const std::string& name = Text(v, field);
+  const std::optional<T> value = lookup(name);
+  if (!value) Refuse(field, std::string("unknown ") + what + " " + Quoted(name) + "; the " + what + "s are " + Join(names));
+  return *value;
+}
+
 // A text field: a string, or the list of its UTF-16 code units.
 void ReadTextField(const Json& v, const std::string& field, char16_t (&out)[kTextFieldUnits]) {
   std::u16string text;
@@ -218,12 +228,7 @@ void ReadButton(const Json& v, const std::string& path, ButtonAssignment& a) {
                    "host_action_value"});
   const Json& function = m["function"];
   if (function.is_string()) {
-    const auto type = FunctionTypeFromName(Text(function, m.Field("function")));
-    if (!type) {
-      Refuse(m.Field("function"), "unknown function name " + Quoted(function.get<std::string>()) +
-                                      "; the names are " + Join(FunctionTypeNames()));
-    }
-    a.function_type = *type;
+    a.function_type = ByName(function, m.Field("function"), FunctionTypeFromName, "function name", FunctionTypeNames());
   } else {
     a.function_type = static_cast<std::int32_t>(Integer(function, m.Field("function"), INT32_MIN, INT32_MAX));
   }
@@ -233,14 +238,8 @@ void ReadButton(const Json& v, const std::string& path, ButtonAssignment& a) {
   if (!combo) Refuse(m.Field("key_combination"), problem);
   a.key_combo_code = *combo;
   a.macro_id = static_cast<std::uint32_t>(Integer(m["macro_id"], m.Field("macro_id"), 0, UINT32_MAX));
-  const std::string& action = Text(m["host_action"], m.Field("host_action"));
-  const auto kind = HostActionFromName(action);
-  if (!kind) {
-    Refuse(m.Field("host_action"), "unknown host action " + Quoted(action) +
-                                       "; the host actions are \"none\", \"play sound\", \"run program\", "
-                                       "\"open file\", \"open folder\"");
-  }
-  a.host_action_kind = *kind;
+  a.host_action_kind = ByName(m["host_action"], m.Field("host_action"), HostActionFromName, "host action",
+                              HostActionNames());
   ReadTextField(m["target_path"], m.Field("target_path"), a.target_path);
   a.host_action_value =
       static_cast<std::int32_t>(Integer(m["host_action_value"], m.Field("host_action_value"), INT32_MIN, INT32_MAX));
@@ -266,14 +265,7 @@ void ReadLighting(const Json& v, ProfileRecord& r) {
   const Members m(v, "lighting",
                   {"effect", "color", "custom_color", "preset", "always_on_brightness", "breathing_speed",
                    "proximity_sensing"});
-  const std::string& effect = Text(m["effect"], m.Field("effect"));
-  const auto number = LightingEffectFromName(effect);
-  if (!number) {
-    Refuse(m.Field("effect"), "unknown effect " + Quoted(effect) +
-                                  "; the effects are \"always on\", \"breathing\", \"colour breathing\", \"colour "
-                                  "cycle\", \"off\"");
-  }
-  r.led_effect = *number;
+  r.led_effect = ByName(m["effect"], m.Field("effect"), LightingEffectFromName, "effect", LightingEffectNames());
   const std::string& color = Text(m["color"], m.Field("color"));
   if (!ParseColorText(color, r.led_color)) Refuse(m.Field("color"), Quoted(color) + " is not a colour #RRGGBB");
   r.led_custom_color = Flag(m["custom_color"], m.Field("custom_color"));
