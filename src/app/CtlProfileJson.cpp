@@ -131,7 +131,8 @@ int RunProfileExportCommand(const std::vector<std::u16string>& args) {
   } else if (std::memcmp(&*back.record, record.get(), sizeof(ProfileRecord)) != 0) {
     std::fprintf(stderr,
                  "zk40ctl profile-export: warning: %s holds data in bytes the driver does not use (reserved "
-                 "fields, text padding); the file leaves them out and an import writes them as zero\n",
+                 "fields, text padding, the colour's fourth byte); the file leaves them out and an import "
+                 "writes them as zero\n",
                  Utf8(path).c_str());
   }
 

@@ -11,8 +11,8 @@ std::string Event(const char* kind, std::span<const std::uint8_t> bytes) {
 
 class TracingDevice final : public HidDevice {
  public:
-  TracingDevice(std::unique_ptr<HidDevice> inner, const TracingHidSystem::Sink& sink)
-      : inner_(std::move(inner)), sink_(sink) {}
+  TracingDevice(std::unique_ptr<HidDevice> inner, TracingHidSystem::Sink sink)
+      : inner_(std::move(inner)), sink_(std::move(sink)) {}
 
   bool GetAttributes(HidAttributes& out) override { return inner_->GetAttributes(out); }
   bool GetFeatureValueCaps(std::vector<HidValueCaps>& out) override { return inner_->GetFeatureValueCaps(out); }
@@ -34,7 +34,7 @@ class TracingDevice final : public HidDevice {
 
  private:
   std::unique_ptr<HidDevice> inner_;
-  const TracingHidSystem::Sink& sink_;
+  TracingHidSystem::Sink sink_;
 };
 
 }  // namespace

@@ -33,9 +33,9 @@ class HidrawIo {
   virtual int Open(const std::string& node, HidrawOpenMode mode, HidrawOpenError& error) = 0;
   virtual void Close(int fd) = 0;
 
-  virtual bool GetDeviceInfo(int fd, HidrawDeviceInfo& out) = 0;
+  [[nodiscard]] virtual bool GetDeviceInfo(int fd, HidrawDeviceInfo& out) = 0;
   // HIDIOCGRDESCSIZE then HIDIOCGRDESC.
-  virtual bool GetReportDescriptor(int fd, std::vector<std::uint8_t>& out) = 0;
+  [[nodiscard]] virtual bool GetReportDescriptor(int fd, std::vector<std::uint8_t>& out) = 0;
   // HIDIOCSFEATURE / HIDIOCGFEATURE and write(): the report id leads the
   // bytes. Each returns the number of bytes moved, or -1.
   virtual long SetFeature(int fd, std::span<const std::uint8_t> report) = 0;

@@ -30,6 +30,22 @@ run profile-import "$data" "$work/p3.json" --entry 3 >/dev/null
 run profile-export "$data" "$work/back3.json" --entry 3 >/dev/null
 cmp "$work/p3.json" "$work/back3.json" || fail "profile 3 did not keep the edited file"
 
+# A profile with data in an unused byte, or a value the format refuses, is
+# exported with a warning; the import writes the unused byte as zero.
+poke() { printf "\\x$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
+cp "$data/Profile/Profile2.cfg" "$work/before2.cfg"
+poke "$data/Profile/Profile2.cfg" 22072 01
+status=$(status_of profile-export "$data" "$work/p2.json" --entry 2)
+[ "$status" = 0 ] || fail "export of a profile with reserved data exited with $status"
+grep -q "warning: .*Profile2.cfg holds data in bytes the driver does not use" "$work/err.txt" || fail "no warning of unused data"
+run profile-import "$data" "$work/p2.json" --entry 2 >/dev/null
+cmp "$work/before2.cfg" "$data/Profile/Profile2.cfg" || fail "the unused byte was not written as zero"
+poke "$data/Profile/Profile2.cfg" 22144 19
+status=$(status_of profile-export "$data" "$work/p2.json" --entry 2)
+[ "$status" = 0 ] || fail "export of a profile with pointer speed 25 exited with $status"
+grep -q "warning: .*pointer.speed: 25 is out of range" "$work/err.txt" || fail "no warning naming pointer.speed"
+cp "$work/before2.cfg" "$data/Profile/Profile2.cfg"
+
 # Refused files: the field is named, nothing in the folder changes.
 long=$(printf 'p%.0s' $(seq 300))
 before=$(snapshot)
