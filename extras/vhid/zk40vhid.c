@@ -71,29 +71,10 @@ NTSTATUS NTAPI HidRegisterMinidriver(MINIDRIVER_REGISTRATION* registration);
 #define MINI_DEACTIVATE_DEVICE HID_CTL_CODE(8)
 #define MINI_GET_DEVICE_ATTRIBUTES HID_CTL_CODE(9)
 
-#define REPORT_ID 5
-#define FEATURE_BYTES 64
-#define OUTPUT_BYTES 32
+#include "zk40_report_descriptor.h"
 
-/* One top-level collection (the system exposes only the first one): the
- * protocol's feature value and the data blocks' output value, both under the
- * vendor usage the program looks for. */
-static const UCHAR report_descriptor[] = {
-    0x06, 0x01, 0xFF,  /* usage page 0xFF01 */
-    0x09, 0x22,        /* usage 0x22 */
-    0xA1, 0x01,        /* collection (application) */
-    0x85, REPORT_ID,   /*   report id */
-    0x15, 0x00,        /*   logical minimum 0 */
-    0x26, 0xFF, 0x00,  /*   logical maximum 255 */
-    0x75, 0x08,        /*   report size 8 */
-    0x09, 0x22,        /*   usage 0x22 */
-    0x95, FEATURE_BYTES, /* report count */
-    0xB1, 0x02,        /*   feature (data, variable, absolute) */
-    0x09, 0x22,        /*   usage 0x22 */
-    0x95, OUTPUT_BYTES, /*  report count */
-    0x91, 0x02,        /*   output (data, variable, absolute) */
-    0xC0,              /* end collection */
-};
+#define REPORT_ID ZK40_REPORT_ID
+#define FEATURE_BYTES ZK40_FEATURE_BYTES
 
 /* The feature report the next get-feature returns, report id first. */
 static UCHAR reply[1 + FEATURE_BYTES] = {REPORT_ID};
@@ -194,12 +175,12 @@ static NTSTATUS NTAPI InternalIoctl(PDEVICE_OBJECT device, PIRP irp) {
 
   switch (stack->Parameters.DeviceIoControl.IoControlCode) {
     case MINI_GET_DEVICE_DESCRIPTOR: {
-      const DEVICE_DESCRIPTOR descriptor = {sizeof descriptor, 0x21, 0x0100, 0, 1, 0x22, sizeof report_descriptor};
+      const DEVICE_DESCRIPTOR descriptor = {sizeof descriptor, 0x21, 0x0100, 0, 1, 0x22, sizeof zk40_report_descriptor};
       status = CopyOut(irp, &descriptor, sizeof descriptor);
       break;
     }
     case MINI_GET_REPORT_DESCRIPTOR:
-      status = CopyOut(irp, report_descriptor, sizeof report_descriptor);
+      status = CopyOut(irp, zk40_report_descriptor, sizeof zk40_report_descriptor);
       break;
     case MINI_GET_DEVICE_ATTRIBUTES: {
       const DEVICE_ATTRIBUTES attributes = {sizeof attributes, 0x3E7A, 0x6D3B, 0x0107, {0}};

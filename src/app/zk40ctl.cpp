@@ -21,6 +21,10 @@ const Command kCommands[] = {
     {"upload-trace", "upload-trace DATA_FOLDER [--fail-feature HEX] [--unplug-after N]", zk40::RunUploadTraceCommand},
     {"device-state", "device-state DATA_FOLDER [--fail-feature HEX] [--unplug-after N]", zk40::RunDeviceStateCommand},
     {"xml", "xml FILE [SECTION KEY]...", zk40::RunXmlCommand},
+    {"profile-export", "profile-export DATA_FOLDER FILE.json [--entry N]", zk40::RunProfileExportCommand},
+    {"profile-import", "profile-import DATA_FOLDER FILE.json [--entry N]", zk40::RunProfileImportCommand},
+    {"apply", "apply DATA_FOLDER [--trace]", zk40::RunApplyCommand},
+    {"info", "info", zk40::RunInfoCommand},
 };
 
 int Usage() {
