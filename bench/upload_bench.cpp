@@ -38,7 +38,7 @@ class FinishObserver final : public UploadObserver {
   void OnProgress(int) override {}
   void ApplyPointerSettings(int, int, int) override {}
   void OnUploadFinished() override { Done(true); }
-  void OnUploadFailed(int) override { Done(false); }
+  void OnUploadFailed(UploadError) override { Done(false); }
   // Waits for the result; gives its time and whether it was a success.
   std::pair<Steady::time_point, bool> Wait() {
     std::unique_lock lock(mutex_);
@@ -85,7 +85,7 @@ int main() {
   CountingSleeper sleeper(real);
   EmulatedMouse mouse(real, sleeper);
   CUSBDriver link(mouse, sleeper);
-  if (link.OpenDevice() != 1) {
+  if (!link.OpenDevice()) {
     std::fprintf(stderr, "upload_bench: the emulated mouse was not found\n");
     return 1;
   }

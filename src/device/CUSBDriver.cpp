@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "protocol/MacroEncoder.h"
 
 namespace zk40 {
 
@@ -11,16 +10,16 @@ CUSBDriver::CUSBDriver(HidSystem& hid, Sleeper& sleeper) : hid_(hid), sleeper_(s
 
 // --- discovery -------------------------------------------------------------
 
-int CUSBDriver::OpenDevice() {
+bool CUSBDriver::OpenDevice() {
   Lock lock(link_);
   CloseLocked();
   read_buffer_.fill(0);
   std::vector<std::u16string> paths;
   hid_.EnumerateInterfaces(paths);  // a cut-short list is searched as far as it goes
   for (const std::u16string& path : paths) {
-    if (TryInterface(path)) return 1;
+    if (TryInterface(path)) return true;
   }
-  return 0;
+  return false;
 }
 
 bool CUSBDriver::TryInterface(const std::u16string& path) {
@@ -79,52 +78,40 @@ std::uint32_t CUSBDriver::ReportLength() {
 
 // --- transfer primitives ---------------------------------------------------
 
-int CUSBDriver::SendFeature(const CommandBytes& command) {
+bool CUSBDriver::SendFeature(const CommandBytes& command) {
   Lock lock(link_);
   return SendFeatureLocked(command);
 }
 
-int CUSBDriver::SendFeatureLocked(const CommandBytes& command) {
+bool CUSBDriver::SendFeatureLocked(const CommandBytes& command) {
   write_buffer_.fill(0);
   std::copy(command.begin(), command.end(), write_buffer_.begin() + 1);
   write_buffer_[0] = report_id_;
-  if (!write_) return 0;
-  return write_->SetFeature(std::span(write_buffer_).first(report_length_ + 1)) ? 1 : 0;
+  return write_ && write_->SetFeature(std::span(write_buffer_).first(report_length_ + 1));
 }
 
-int CUSBDriver::ReadFeature() {
-  Lock lock(link_);
-  return ReadFeatureLocked();
-}
-
-int CUSBDriver::ReadFeatureLocked() {
+bool CUSBDriver::ReadFeatureLocked() {
   read_buffer_.fill(0);
   read_buffer_[0] = report_id_;
-  if (!read_) return 0;
-  return read_->GetFeature(std::span(read_buffer_).first(report_length_ + 1)) ? 1 : 0;
+  return read_ && read_->GetFeature(std::span(read_buffer_).first(report_length_ + 1));
 }
 
-CUSBDriver::ReportBuffer CUSBDriver::ReadBuffer() {
+bool CUSBDriver::WriteBlocks(std::span<const std::uint8_t> data) {
   Lock lock(link_);
-  return read_buffer_;
+  return WriteBlocksLocked(data);
 }
 
-int CUSBDriver::WriteBlocks(const std::uint8_t* data, std::size_t length) {
-  Lock lock(link_);
-  return WriteBlocksLocked(data, length);
-}
-
-int CUSBDriver::WriteBlocksLocked(const std::uint8_t* data, std::size_t length) {
-  if (!data || length % kDataBlockSize != 0) return 0;
+bool CUSBDriver::WriteBlocksLocked(std::span<const std::uint8_t> data) {
+  if (data.size() % kDataBlockSize != 0) return false;
   std::array<std::uint8_t, kOutputReportSize> report{};
   // A failed piece does not stop the transfer, but the transfer then failed:
   // the mouse holds a torn table, and reporting success would hide that.
-  int all_written = 1;
-  for (std::size_t offset = 0; offset < length; offset += kDataBlockSize) {
+  bool all_written = true;
+  for (std::size_t offset = 0; offset < data.size(); offset += kDataBlockSize) {
     report[0] = report_id_;
-    std::copy_n(data + offset, kDataBlockSize, report.begin() + 1);
+    std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(offset), kDataBlockSize, report.begin() + 1);
     sleeper_.SleepMs(kBlockWaitMs);
-    if (!WriteOutputLocked(report)) all_written = 0;
+    if (!WriteOutputLocked(report)) all_written = false;
     sleeper_.SleepMs(kBlockWaitMs);
   }
   return all_written;
@@ -147,62 +134,51 @@ bool CUSBDriver::WriteOutputLocked(std::span<const std::uint8_t> report) {
 
 // --- commands --------------------------------------------------------------
 
-int CUSBDriver::GetFirmwareVersion(int* version) {
-  if (!version) return 0;
+std::optional<int> CUSBDriver::GetFirmwareVersion() {
   Lock lock(link_);
-  if (!SendFeatureLocked(VersionQueryCommand())) return 0;
+  if (!SendFeatureLocked(VersionQueryCommand())) return std::nullopt;
   sleeper_.SleepMs(kVersionReplyWaitMs);
-  if (!ReadFeatureLocked()) return 0;
-  const std::optional<int> parsed = ParseFirmwareVersion(std::span(read_buffer_).first(report_length_ + 1));
-  if (!parsed) return 0;
-  *version = *parsed;
-  return 1;
+  if (!ReadFeatureLocked()) return std::nullopt;
+  return ParseFirmwareVersion(std::span(read_buffer_).first(report_length_ + 1));
 }
 
-int CUSBDriver::SetReportInterval(int interval) { return SendFeature(ReportIntervalCommand(interval)); }
+bool CUSBDriver::SetReportInterval(int interval) { return SendFeature(ReportIntervalCommand(interval)); }
 
-int CUSBDriver::SetDpiSelect(int stages) { return SendFeature(DpiSelectCommand(stages)); }
+bool CUSBDriver::SetDpiSelect(int stages) { return SendFeature(DpiSelectCommand(stages)); }
 
-int CUSBDriver::SetLedColor(std::uint32_t colour) { return SendFeature(LedColorCommand(colour)); }
+bool CUSBDriver::SetLedColor(std::uint32_t colour) { return SendFeature(LedColorCommand(colour)); }
 
-int CUSBDriver::SetLedEffect(int effect, int level, int variant) {
+bool CUSBDriver::SetLedEffect(int effect, int level, int variant) {
   return SendFeature(LedEffectCommand(effect, level, variant));
 }
 
-int CUSBDriver::SetTouchSensing(int on, int ledEffect) { return SendFeature(TouchSensingCommand(on, ledEffect)); }
+bool CUSBDriver::SetTouchSensing(int on, int ledEffect) { return SendFeature(TouchSensingCommand(on, ledEffect)); }
 
-int CUSBDriver::SetDpiTable(const std::uint8_t* block, std::size_t length) {
-  if (!block || length != kDpiBlockSize) return 0;
+bool CUSBDriver::SetDpiTable(DpiBlockView block) {
   Lock lock(link_);
-  if (!SendFeatureLocked(DpiTableCommand())) return 0;
+  if (!SendFeatureLocked(DpiTableCommand())) return false;
   sleeper_.SleepMs(kDpiBlockWaitMs);
   write_buffer_.fill(0);
-  std::copy_n(block, kDpiBlockSize, write_buffer_.begin() + 1);
+  std::copy(block.begin(), block.end(), write_buffer_.begin() + 1);
   write_buffer_[0] = report_id_;
   const bool written = WriteOutputLocked(std::span(write_buffer_).first(kOutputReportSize));
   sleeper_.SleepMs(kDpiBlockWaitMs);
-  return written ? 1 : 0;
+  return written;
 }
 
-int CUSBDriver::WriteKeyMatrix(const std::uint8_t* matrix, std::size_t length) {
-  if (!matrix || length != kKeyMatrixSize) return 0;
+bool CUSBDriver::WriteKeyMatrix(KeyMatrixView matrix) {
   Lock lock(link_);
-  if (!SendFeatureLocked(KeyMatrixCommand())) return 0;
+  if (!SendFeatureLocked(KeyMatrixCommand())) return false;
   sleeper_.SleepMs(kPayloadWaitMs);
-  return WriteBlocksLocked(matrix, kKeyMatrixSize);
+  return WriteBlocksLocked(matrix);
 }
 
-int CUSBDriver::WriteMacro(int slot, const MacroRecord* record) {
-  if (!record) return 0;
-  const MacroBlock block = EncodeMacro(*record);
-  if (slot >= 0 && slot <= 7) {
-    Lock lock(link_);
-    if (SendFeatureLocked(MacroCommand(slot))) {
-      sleeper_.SleepMs(kPayloadWaitMs);
-      WriteBlocksLocked(block.bytes.data(), block.bytes.size());
-    }
-  }
-  return block.units;
+bool CUSBDriver::WriteMacro(int slot, MacroBlockView block) {
+  if (slot < 0 || slot > 7) return false;
+  Lock lock(link_);
+  if (!SendFeatureLocked(MacroCommand(slot))) return false;
+  sleeper_.SleepMs(kPayloadWaitMs);
+  return WriteBlocksLocked(block);
 }
 
 }  // namespace zk40

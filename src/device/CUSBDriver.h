@@ -12,12 +12,12 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <span>
 
 #include "platform/Clock.h"
 #include "platform/HidSystem.h"
 #include "protocol/DeviceCommands.h"
-#include "settings/MacroRecord.h"
 
 namespace zk40 {
 
@@ -47,35 +47,32 @@ class CUSBDriver {
   CUSBDriver(HidSystem& hid, Sleeper& sleeper);
 
   // Closes what is open, then takes the first interface of the mouse that
-  // carries the protocol's feature report. 1 when both handles are open.
-  int OpenDevice();
+  // carries the protocol's feature report. True when both handles are open.
+  [[nodiscard]] bool OpenDevice();
   void CloseDevice();
-  bool IsOpen();
+  [[nodiscard]] bool IsOpen();
 
-  // One command report: the write buffer cleared, bytes 1..5 from command,
-  // the report id in byte 0, report length + 1 bytes sent. 1 when accepted.
-  int SendFeature(const CommandBytes& command);
-  // Reads a feature report into the read buffer. 1 on success.
-  int ReadFeature();
-  ReportBuffer ReadBuffer();
-  // Sends length bytes (a multiple of 32) as 33-byte output reports. A
-  // failed block does not stop the transfer.
-  int WriteBlocks(const std::uint8_t* data, std::size_t length);
+  // One command report: bytes 1..5 from command, the report id in byte 0,
+  // every later byte 0, report length + 1 bytes sent. True when accepted.
+  [[nodiscard]] bool SendFeature(const CommandBytes& command);
+  // Sends data (a multiple of 32 bytes) as 33-byte output reports. A failed
+  // block does not stop the transfer, but the transfer then failed.
+  [[nodiscard]] bool WriteBlocks(std::span<const std::uint8_t> data);
 
-  // The commands of the protocol; 1 when the command report was accepted
-  // (and, where data follows, the data transfer returned success).
-  int GetFirmwareVersion(int* version);
-  int SetReportInterval(int interval);
-  int SetDpiSelect(int stages);
-  int SetLedColor(std::uint32_t colour);
-  int SetLedEffect(int effect, int level, int variant);
+  // The commands of the protocol; true when the command report was accepted
+  // and, where data follows, every data report went out.
+  // The version, when the mouse answered the query.
+  [[nodiscard]] std::optional<int> GetFirmwareVersion();
+  [[nodiscard]] bool SetReportInterval(int interval);
+  [[nodiscard]] bool SetDpiSelect(int stages);
+  [[nodiscard]] bool SetLedColor(std::uint32_t colour);
+  [[nodiscard]] bool SetLedEffect(int effect, int level, int variant);
   // ledEffect is the lighting effect of the current settings at the time of the call.
-  int SetTouchSensing(int on, int ledEffect);
-  int SetDpiTable(const std::uint8_t* block, std::size_t length);
-  int WriteKeyMatrix(const std::uint8_t* matrix, std::size_t length);
-  // Encodes the macro and sends it to slot (sent only for slots 0..7);
-  // returns the number of 2-byte units of the encoding in every case.
-  int WriteMacro(int slot, const MacroRecord* record);
+  [[nodiscard]] bool SetTouchSensing(int on, int ledEffect);
+  [[nodiscard]] bool SetDpiTable(DpiBlockView block);
+  [[nodiscard]] bool WriteKeyMatrix(KeyMatrixView matrix);
+  // An encoded macro into slot; only slots 0..7 are sent (false otherwise).
+  [[nodiscard]] bool WriteMacro(int slot, MacroBlockView block);
 
   std::uint8_t ReportId();
   std::uint32_t ReportLength();
@@ -84,9 +81,9 @@ class CUSBDriver {
   using Lock = std::lock_guard<std::mutex>;
 
   void CloseLocked();
-  int SendFeatureLocked(const CommandBytes& command);
-  int ReadFeatureLocked();
-  int WriteBlocksLocked(const std::uint8_t* data, std::size_t length);
+  bool SendFeatureLocked(const CommandBytes& command);
+  bool ReadFeatureLocked();
+  bool WriteBlocksLocked(std::span<const std::uint8_t> data);
   // One output report from the write handle, waiting for a pending write.
   bool WriteOutputLocked(std::span<const std::uint8_t> report);
   bool TryInterface(const std::u16string& path);

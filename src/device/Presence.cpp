@@ -40,14 +40,14 @@ void Presence::OnDeviceChange(std::uint32_t event, std::u16string_view deviceNam
   }
 }
 
-int Presence::RefreshFirmwareVersion() {
-  int version = 0;
-  if (link_.GetFirmwareVersion(&version) && version != 0) {
-    window_.SetFirmwareText(Utf8ToUtf16(std::to_string(version)));
-    return 1;
+bool Presence::RefreshFirmwareVersion() {
+  const std::optional<int> version = link_.GetFirmwareVersion();
+  if (version && *version != 0) {
+    window_.SetFirmwareText(Utf8ToUtf16(std::to_string(*version)));
+    return true;
   }
   window_.SetFirmwareText(u"");
-  return 0;
+  return false;
 }
 
 void Presence::OnArrival() {
@@ -70,7 +70,7 @@ void Presence::TryOpen() {
     return;
   }
   StopRetry();
-  RefreshFirmwareVersion();
+  (void)RefreshFirmwareVersion();  // an empty text is all a failed read shows
   window_.InstallHooks();
   // An upload was cut short by the removal: it ended in failure, and the
   // mouse coming back is no news to the user.

@@ -61,8 +61,8 @@ class Presence {
   void OnDeviceChange(std::uint32_t event, std::u16string_view deviceName);
 
   // Reads the firmware version into the firmware text: the version in
-  // decimal, or empty when the read fails or gives 0. 1 when a version was shown.
-  int RefreshFirmwareVersion();
+  // decimal, or empty when the read fails or gives 0. True when a version was shown.
+  bool RefreshFirmwareVersion();
 
   // An arrival waits for the link to open.
   bool ArrivalPending() const { return arrival_pending_; }

@@ -1,6 +1,7 @@
 #include "device/UploadSequence.h"
 
 #include "macros/MacroStore.h"
+#include "protocol/MacroEncoder.h"
 #include "protocol/ButtonCodes.h"
 #include "shell/MouseEventCodes.h"
 
@@ -10,9 +11,9 @@ UploadSequence::UploadSequence(const SettingsStore& store, CUSBDriver& link, Hoo
                                UploadObserver& observer)
     : store_(store), link_(link), hooks_(hooks), sleeper_(sleeper), observer_(observer) {}
 
-int UploadSequence::Fail(int errorIndex) {
-  observer_.OnUploadFailed(errorIndex);
-  return 0;
+bool UploadSequence::Fail(UploadError error) {
+  observer_.OnUploadFailed(error);
+  return false;
 }
 
 std::optional<std::uint32_t> UploadSequence::ButtonCode(int button, const ButtonAssignment& assignment,
@@ -26,15 +27,16 @@ std::optional<std::uint32_t> UploadSequence::ButtonCode(int button, const Button
     const std::uint32_t id = store_.bound_macro_ids[b];
     const MacroRecord* macro = id != 0 ? FindMacro(store_.macros, id) : nullptr;
     if (!macro || macro->record_size == 0) return std::nullopt;
+    const MacroBlock block = EncodeMacro(*macro);
     // A macro that did not reach the mouse keeps its code: the result is not checked.
-    const int units = link_.WriteMacro(macroSlot, macro);
+    (void)link_.WriteMacro(macroSlot, block.bytes);
     sleeper_.SleepMs(kMacroWaitMs);
-    return MacroButtonCode(macroSlot++, units);
+    return MacroButtonCode(macroSlot++, block.units);
   }
   return FixedButtonCode(assignment);
 }
 
-int UploadSequence::Run() {
+bool UploadSequence::Run() {
   const ProfileRecord& record = store_.current_record;
   sleeper_.SleepMs(kUploadStartWaitMs);
 
@@ -51,32 +53,32 @@ int UploadSequence::Run() {
     progress += 7;
   }
   matrix.Set(kFixedSlot, kFixedSlotCode);
-  if (!link_.WriteKeyMatrix(matrix.bytes.data(), matrix.bytes.size())) return Fail(kUploadErrorKeyMatrix);
+  if (!link_.WriteKeyMatrix(matrix.bytes)) return Fail(UploadError::key_matrix);
   observer_.OnProgress(60);
 
-  if (!link_.SetLedColor(LedColour(record))) return Fail(kUploadErrorColour);
+  if (!link_.SetLedColor(LedColour(record))) return Fail(UploadError::colour);
   const LedEffectBytes effect = LedEffectValues(record);
-  if (!link_.SetLedEffect(effect.effect, effect.level, effect.variant)) return Fail(kUploadErrorEffect);
+  if (!link_.SetLedEffect(effect.effect, effect.level, effect.variant)) return Fail(UploadError::effect);
   observer_.OnProgress(70);
 
   if (!link_.SetTouchSensing(record.proximity_sensing == 1 ? 1 : 0, record.led_effect)) {
-    return Fail(kUploadErrorTouch);
+    return Fail(UploadError::touch);
   }
   observer_.OnProgress(75);
 
   const DpiTable dpi = BuildDpiTable(record.dpi_stages);
-  if (!link_.SetDpiTable(dpi.block.data(), dpi.block.size())) return Fail(kUploadErrorDpi);
-  link_.SetDpiSelect(dpi.Selector());  // not checked: the stages themselves are on the mouse
+  if (!link_.SetDpiTable(dpi.block)) return Fail(UploadError::dpi);
+  (void)link_.SetDpiSelect(dpi.Selector());  // not checked: the stages themselves are on the mouse
   observer_.OnProgress(80);
 
   observer_.ApplyPointerSettings(record.enhance_precision, record.pointer_speed, record.wheel_lines);
   observer_.OnProgress(90);
 
-  link_.SetReportInterval(record.report_interval_ms);
+  (void)link_.SetReportInterval(record.report_interval_ms);  // not checked, as the selector
   observer_.OnProgress(100);
   sleeper_.SleepMs(kUploadEndWaitMs);
   observer_.OnUploadFinished();
-  return 1;
+  return true;
 }
 
 }  // namespace zk40

@@ -15,12 +15,15 @@
 
 namespace zk40 {
 
-// The step a failed upload stopped at (the main window shows a text for each).
-inline constexpr int kUploadErrorKeyMatrix = 0;
-inline constexpr int kUploadErrorColour = 1;
-inline constexpr int kUploadErrorEffect = 2;
-inline constexpr int kUploadErrorTouch = 4;
-inline constexpr int kUploadErrorDpi = 5;
+// The step a failed upload stopped at. The value is the error index the main
+// window receives and shows a text for; 3 is not used.
+enum class UploadError : int {
+  key_matrix = 0,
+  colour = 1,
+  effect = 2,
+  touch = 4,
+  dpi = 5,
+};
 
 // How an upload reports; called on the upload's own thread, so the Win32
 // layer posts each call on as a window message (1067, 1795, 1796) and does
@@ -31,7 +34,7 @@ class UploadObserver {
   virtual void OnProgress(int percent) = 0;
   virtual void ApplyPointerSettings(int enhancePrecision, int pointerSpeed, int wheelLines) = 0;
   virtual void OnUploadFinished() = 0;
-  virtual void OnUploadFailed(int errorIndex) = 0;
+  virtual void OnUploadFailed(UploadError error) = 0;
 };
 
 // The waits of the upload itself, in milliseconds (the commands add their own).
@@ -46,14 +49,14 @@ class UploadSequence {
   UploadSequence(const SettingsStore& store, CUSBDriver& link, HookState& hooks, Sleeper& sleeper,
                  UploadObserver& observer);
 
-  // Runs one upload; 1 when it finished, 0 when a step failed.
-  int Run();
+  // Runs one upload; true when it finished, false when a step failed.
+  [[nodiscard]] bool Run();
 
  private:
   // A button's key-matrix code; uploads its macro, and lists a host action's
   // event for the hooks. macroSlot is the next macro slot number.
   std::optional<std::uint32_t> ButtonCode(int button, const ButtonAssignment& assignment, int& macroSlot);
-  int Fail(int errorIndex);
+  bool Fail(UploadError error);
 
   const SettingsStore& store_;
   CUSBDriver& link_;

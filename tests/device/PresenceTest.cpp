@@ -25,7 +25,7 @@ class PresenceTest : public ::testing::Test {
   test::ManualTimer timer;
   Presence presence{link, window, window, timer, settings};
 
-  void SetUp() override { ASSERT_EQ(link.OpenDevice(), 1); }
+  void SetUp() override { ASSERT_TRUE(link.OpenDevice()); }
   void Unplug() {
     mouse.interfaces.clear();
     presence.OnDeviceChange(kDeviceRemoveComplete, kMouseName);

@@ -14,7 +14,7 @@ namespace zk40::test {
 
 struct UploadRig {
   UploadRig() { FillProfileDefaults(store->current_record, false); }
-  bool Open() { return link.OpenDevice() == 1; }
+  bool Open() { return link.OpenDevice(); }
 
   VirtualClock clock;
   EmulatedMouse mouse{clock, clock};

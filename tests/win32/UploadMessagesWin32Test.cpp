@@ -55,7 +55,7 @@ class UploadMessages : public ::testing::Test {
   void SetUp() override {
     Log().clear();
     FillProfileDefaults(store->current_record, false);
-    ASSERT_EQ(link.OpenDevice(), 1);
+    ASSERT_TRUE(link.OpenDevice());
     observer.SetProgressWindow(progress);
     worker.Start();
   }
