@@ -89,7 +89,7 @@ UploadTrace RunUploadTrace(const SettingsStore& store, const UploadTraceOptions&
 
   HookState hooks;
   TraceObserver observer(mouse, clock);
-  UploadSequence sequence(store, link, hooks, clock, observer);
+  UploadSequence sequence(store, link, hooks, observer);
   {
     UploadWorker worker(sequence);
     worker.Start();

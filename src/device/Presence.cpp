@@ -82,9 +82,11 @@ void Presence::TryOpen() {
 }
 
 void Presence::OnRemoval() {
+  // The hooks go first: while they are installed every input event of the
+  // desktop passes through this thread.
+  window_.RemoveHooks();
   StopRetry();
   link_.CloseDevice();
-  window_.RemoveHooks();
   if (!window_.UploadReady()) return;
   notifier_.ShowCountdownNotice(MouseLostText(settings_.ui_is_chinese));
   window_.PostClose();

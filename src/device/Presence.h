@@ -2,9 +2,11 @@
 // What the program does when the mouse comes and goes while it runs. Arrival:
 // open the link (retrying from a timer until it opens), refresh the firmware
 // version text, install the hooks, then the "found" notice, or, while an
-// upload was cut short, only the upload-ready flag back. Removal: close the
-// link and remove the hooks, then, when no upload runs, the "cannot be found"
-// notice and the end of the program. Everything here runs on the UI thread.
+// upload was cut short, only the upload-ready flag back. Removal: remove the
+// hooks and close the link, then, when no upload runs, the "cannot be found"
+// notice and the end of the program. Everything here runs on the UI thread,
+// and none of it waits for the upload worker (the link never makes the UI
+// thread wait for another thread's exchange).
 
 #include <cstdint>
 #include <string>

@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "device/CUSBDriver.h"
-#include "platform/Clock.h"
 #include "settings/SettingsStore.h"
 #include "shell/HookState.h"
 
@@ -46,8 +45,8 @@ inline constexpr std::uint32_t kUploadEndWaitMs = 300;  // before reporting succ
 class UploadSequence {
  public:
   // Reads the store's current record, bound macro ids and macro table.
-  UploadSequence(const SettingsStore& store, CUSBDriver& link, HookState& hooks, Sleeper& sleeper,
-                 UploadObserver& observer);
+  // The upload's own waits are the link's, so that a close cuts them short.
+  UploadSequence(const SettingsStore& store, CUSBDriver& link, HookState& hooks, UploadObserver& observer);
 
   // Runs one upload; true when it finished, false when a step failed.
   [[nodiscard]] bool Run();
@@ -55,13 +54,13 @@ class UploadSequence {
  private:
   // A button's key-matrix code; uploads its macro, and lists a host action's
   // event for the hooks. macroSlot is the next macro slot number.
-  std::optional<std::uint32_t> ButtonCode(int button, const ButtonAssignment& assignment, int& macroSlot);
+  std::optional<std::uint32_t> ButtonCode(LinkSession& link, int button, const ButtonAssignment& assignment,
+                                          int& macroSlot);
   bool Fail(UploadError error);
 
   const SettingsStore& store_;
   CUSBDriver& link_;
   HookState& hooks_;
-  Sleeper& sleeper_;
   UploadObserver& observer_;
 };
 

@@ -231,6 +231,16 @@ TEST_F(CommandTest, PendingWritesAreWaitedForAtMost1500ms) {
   EXPECT_EQ(clock.NowMs(), 2 * (100u + 1500u));
 }
 
+// A write still pending after its wait is cancelled: it never reached the
+// mouse, and a key matrix or DPI table sent so must not pass as written.
+TEST_F(CommandTest, AWriteCancelledAfterItsWaitFailsItsTransfer) {
+  mouse.AnswerWritesPending(std::nullopt);
+  EXPECT_FALSE(link.WriteKeyMatrix(std::array<std::uint8_t, 64>{}));
+  EXPECT_FALSE(link.SetDpiTable(std::array<std::uint8_t, 16>{}));
+  mouse.AnswerWritesPending(1500);  // completes just in time
+  EXPECT_TRUE(link.WriteKeyMatrix(std::array<std::uint8_t, 64>{}));
+}
+
 TEST_F(CommandTest, MacroBlocksGoToSlotsUpToSevenOnly) {
   std::array<std::uint8_t, 512> block{};
   block[0] = 0x00, block[1] = 0x01, block[511] = 0x5A;
@@ -261,26 +271,31 @@ class InterleavingClock final : public Clock, public Sleeper {
 };
 
 // The version query of the UI thread and the upload worker share the link;
-// each exchange must stay whole.
+// each exchange must stay whole. The query does not wait for the upload's
+// exchanges (it has no answer while one runs); the upload waits for the query.
 TEST(LinkSharing, VersionQueriesDuringAnUploadNeverSplitAnExchange) {
   InterleavingClock clock;
   EmulatedMouse mouse{clock, clock};
   CUSBDriver link{mouse, clock};
   ASSERT_TRUE(link.OpenDevice());
   const std::array<std::uint8_t, 512> macro{};
+  int uploadFailures = 0;
   std::thread upload([&] {
     const std::array<std::uint8_t, 64> matrix{};
     for (int i = 0; i < 10; ++i) {
-      (void)link.WriteKeyMatrix(matrix);
-      (void)link.WriteMacro(1, macro);
+      uploadFailures += link.WriteKeyMatrix(matrix) ? 0 : 1;
+      uploadFailures += link.WriteMacro(1, macro) ? 0 : 1;
     }
   });
-  int bad = 0;
+  int wrong = 0;
   for (int i = 0; i < 100; ++i) {
-    if (link.GetFirmwareVersion() != 17) ++bad;
+    const std::optional<int> version = link.GetFirmwareVersion();
+    if (version && *version != 17) ++wrong;
   }
   upload.join();
-  EXPECT_EQ(bad, 0);
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(uploadFailures, 0);
+  EXPECT_EQ(link.GetFirmwareVersion(), 17);
 
   // Each command report must be followed by its own reply or data blocks.
   const auto log = mouse.Transfers();

@@ -148,7 +148,7 @@ TEST_F(UploadTest, EachCheckedStepFailsWithItsOwnIndex) {
     EmulatedMouse fresh{clock, clock};
     CUSBDriver freshLink{fresh, clock};
     test::RecordingUploadObserver seen;
-    UploadSequence run{*store, freshLink, hooks, clock, seen};
+    UploadSequence run{*store, freshLink, hooks, seen};
     ASSERT_TRUE(freshLink.OpenDevice());
     fresh.RejectFeatureStartingWith(prefix);
     EXPECT_FALSE(run.Run());
@@ -167,6 +167,12 @@ TEST_F(UploadTest, UnpluggedMouseFailsAtTheKeyMatrixAfterTheMacros) {
   EXPECT_FALSE(sequence.Run());
   EXPECT_EQ(observer.Events().back(), "failure 0");
   EXPECT_EQ(Commands(), (std::vector<int>{0x0113, 0x0112}));  // the failed macro was not an error
+}
+
+TEST_F(UploadTest, AKeyMatrixWhoseWritesNeverCompletedIsNotReportedAsUploaded) {
+  mouse.AnswerWritesPending(std::nullopt);
+  EXPECT_FALSE(sequence.Run());
+  EXPECT_EQ(observer.Events().back(), "failure 0");
 }
 
 TEST_F(UploadTest, AMacroTheMouseRefusedStillGetsItsCode) {

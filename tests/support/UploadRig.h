@@ -22,7 +22,7 @@ struct UploadRig {
   HookState hooks;
   std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>();
   RecordingUploadObserver observer;
-  UploadSequence sequence{*store, link, hooks, clock, observer};
+  UploadSequence sequence{*store, link, hooks, observer};
 };
 
 }  // namespace zk40::test

@@ -124,10 +124,11 @@ TEST_F(HidSystemWin32Test, OpeningWhileOpenClosesTheOldHandlesFirst) {
   ASSERT_TRUE(link.OpenDevice());
   os.calls.clear();
   ASSERT_TRUE(link.OpenDevice());
-  ASSERT_GE(os.calls.size(), 3u);
+  ASSERT_GE(os.calls.size(), 4u);
   EXPECT_EQ(os.calls[0], "close");
-  EXPECT_EQ(os.calls[1], "close");
-  EXPECT_EQ(os.calls[2], "open mouse");
+  EXPECT_EQ(os.calls[1], "cancel all");  // whatever the write handle had in flight
+  EXPECT_EQ(os.calls[2], "close");
+  EXPECT_EQ(os.calls[3], "open mouse");
   EXPECT_EQ(os.OpenHandles(), 4);
 
   os.interfaces.clear();  // the mouse has gone
@@ -178,12 +179,32 @@ TEST_F(HidSystemWin32Test, AWriteThatNeverCompletesIsCancelledBeforeItsBufferAnd
   os.calls.clear();
   std::array<std::uint8_t, 64> matrix{};
   matrix[32] = 0x42;
-  ASSERT_TRUE(link.WriteKeyMatrix(matrix));  // the transfer goes on
-  EXPECT_EQ(os.calls, (std::vector<std::string>{"set feature", "write", "wait 1500", "cancel", "result", "reset",
-                                                "write", "wait 1500", "cancel", "result", "reset"}));
+  // The transfer goes on after the first block, but the cancelled writes never reached the mouse.
+  EXPECT_FALSE(link.WriteKeyMatrix(matrix));
+  const std::vector<std::string> oneBlock = {"write", "wait 1500", "result", "cancel", "wait 100", "result", "reset"};
+  std::vector<std::string> expected = {"set feature"};
+  for (int block = 0; block < 2; ++block) expected.insert(expected.end(), oneBlock.begin(), oneBlock.end());
+  EXPECT_EQ(os.calls, expected);
   EXPECT_FALSE(os.record_reused_in_flight);
   EXPECT_FALSE(os.waited_forever);
   EXPECT_EQ(os.writes[1][1], 0x42);
+}
+
+// A driver that ignores the cancel must not hold the link for good: the wait
+// for the cancel is bounded, and the write it still holds keeps its record
+// while the next write gets a new one.
+TEST_F(HidSystemWin32Test, ACancelThatNeverCompletesIsNotWaitedForWithoutLimit) {
+  os.interfaces = {Interface(L"mouse")};
+  ASSERT_TRUE(link.OpenDevice());
+  os.write = ScriptedWrite::pending_ignores_cancel;
+  os.calls.clear();
+  EXPECT_FALSE(link.WriteKeyMatrix(std::array<std::uint8_t, 64>{}));
+  EXPECT_EQ(os.writes.size(), 2u);
+  EXPECT_EQ(Count("wait 100"), 2u);
+  EXPECT_FALSE(os.waited_forever);
+  EXPECT_FALSE(os.record_reused_in_flight);
+  link.CloseDevice();
+  EXPECT_EQ(Count("cancel all"), 1u) << "closing cancels what the handle still has in flight";
 }
 
 TEST_F(HidSystemWin32Test, FailedWritesAreNotWaitedForAndDoNotStopTheTransferButFailIt) {
