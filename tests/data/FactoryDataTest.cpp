@@ -9,6 +9,7 @@
 #include "FactoryData.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/Utf16Text.h"
+#include "settings/DataPaths.h"
 #include "settings/ProfileFiles.h"
 #include "support/RecordingNotifier.h"
 #include "support/RecordingProfileView.h"
@@ -33,6 +34,24 @@ TEST(FactoryData, ShippedFilesEqualTheGeneratedOnes) {
     ASSERT_TRUE(in) << name << " missing: run scripts/make-factory-data";
     const std::vector<std::uint8_t> shipped((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_TRUE(shipped == file.bytes) << name << " differs: run scripts/make-factory-data";
+  }
+}
+
+// The install folder holds the factory copy of every data file: a first run
+// from the shipped folder leaves none of the nine missing.
+TEST(FactoryData, FirstRunFromTheShippedFilesCopiesAllNineFiles) {
+  test::TempFolder temp;
+  auto fs = CreateSystemFileSystem();
+  auto store = std::make_unique<SettingsStore>();
+  store->install_folder = CorePath(FactoryFolder());
+  store->data_folder = temp.Child(u"OSTREL\\ZK40");
+  test::RecordingNotifier notifier;
+  test::RecordingProfileView view;
+  StringTable strings;
+  ProfileFiles(*store, *fs, notifier, strings, view).CopyFactoryDataFiles();
+  for (std::u16string_view name : kDataFiles) {
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(fs->ReadWhole(JoinPath(store->data_folder, name), 1, bytes), FileStatus::ok) << Utf16ToUtf8(name);
   }
 }
 
