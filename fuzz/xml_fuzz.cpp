@@ -24,6 +24,7 @@ class InputFileSystem final : public FileSystem {
   FileStatus WriteWhole(const std::u16string&, std::span<const std::uint8_t>) override {
     return FileStatus::other;
   }
+  FileStatus CreateNew(const std::u16string&, std::span<const std::uint8_t>) override { return FileStatus::other; }
   FileStatus MoveReplacing(const std::u16string&, const std::u16string&) override {
     return FileStatus::other;
   }

@@ -22,6 +22,9 @@ const std::u16string kMissingNotice = u"Failed to open file, check whether there
 
 std::u16string Missing(const std::u16string& path) { return FormatText(kMissingNotice, path); }
 
+// Every temporary file a replacing write of path may use, as a fault pattern.
+std::u16string Temporaries(const std::u16string& path) { return path + kTemporaryMark + u"*"; }
+
 template <typename T>
 Bytes Image(const T& value) {
   auto span = BytesOf(value);
@@ -166,7 +169,7 @@ TEST_F(ProfileFilesTest, WrongMagicAtStartUpIsReportedAndReplacedByDefaults) {
 // to load and none that can be written, the defaults are held in memory (an
 // all-zero record would send no button codes at all with the next Apply).
 TEST_F(ProfileFilesTest, StartUpHoldsTheDefaultsWhenNoProfileLoadsAndNoneCanBeWritten) {
-  fs.Fail(FsOp::write, u"", FileStatus::disk_full);
+  fs.Fail(FsOp::create_new, u"", FileStatus::disk_full);
   files.LoadProfileIndex();
   ProfileRecord defaults;
   FillProfileDefaults(defaults, false);
@@ -205,7 +208,7 @@ TEST_F(ProfileFilesTest, LoadProfileFileResults) {
 TEST_F(ProfileFilesTest, DefaultFileThatCannotBeWrittenReportsAccessAndStillGivesTheDefaults) {
   store->current_record = RecordWithDpi(1000);
   const auto path = ProfilePath(kData, 2);
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::access_denied);
   EXPECT_FALSE(files.CreateDefaultProfileFile(path));
   EXPECT_EQ(store->current_record.dpi_stages[0], 750);
   EXPECT_EQ(Texts(), std::vector<std::u16string>{u"No access (4)"});
@@ -335,7 +338,9 @@ TEST_F(ProfileFilesTest, DiskFullDuringSaveKeepsThePreviousFileByteForByte) {
   fs.FailWriteAfter(4096);
   files.SaveCurrentProfile();
   EXPECT_EQ(fs.Bytes(ProfilePath(kData, 1)), before);
-  EXPECT_FALSE(fs.HasFile(TemporaryPathFor(ProfilePath(kData, 1))));
+  for (const auto& [path, bytes] : fs.files) {
+    EXPECT_EQ(path.find(kTemporaryMark), std::u16string::npos) << "no temporary file is left";
+  }
   EXPECT_TRUE(fs.HasFile(kIndex)) << "the index is still written";
   EXPECT_TRUE(notifier.shown.empty()) << "a full disk is not one of the reported causes";
 }
@@ -344,11 +349,12 @@ TEST_F(ProfileFilesTest, SaveFailuresAreReportedByCause) {
   files.LoadProfileIndex();
   notifier.shown.clear();
   const auto path = ProfilePath(kData, 1);
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::not_found);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::not_found);
+  fs.Fail(FsOp::write, path, FileStatus::not_found);  // the folder has gone
   files.SaveCurrentProfile();
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::access_denied);
   files.SaveCurrentProfile();
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::other);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::other);
   files.SaveCurrentProfile();
   EXPECT_EQ(Texts(), (std::vector<std::u16string>{u"Cannot find " + path, u"No access (5)"}));
   for (const auto& s : notifier.shown) EXPECT_EQ(s.caption, u"Info");
@@ -370,7 +376,7 @@ TEST_F(ProfileFilesTest, LanguageNumberIsFourBytesAndFallsBackToOne) {
   fs.Fail(FsOp::read, path, FileStatus::access_denied);
   EXPECT_EQ(files.LoadLanguageNumber(), 1);
   EXPECT_TRUE(notifier.shown.empty());
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::access_denied);
   files.SaveLanguageNumber(3);
   EXPECT_EQ(Texts(), std::vector<std::u16string>{u"No access (5)"});
 }
@@ -390,7 +396,15 @@ TEST_F(ProfileFilesTest, ImportTakesAProfileAndRefusesAnythingElse) {
   EXPECT_EQ(store->current_record.dpi_stages[0], 3000);
   EXPECT_EQ(Texts(), (std::vector<std::u16string>{zero + u" is an invaild Profile!", none + u" is an invaild Profile!",
                                                   good + u" import success!"}));
-  EXPECT_EQ(fs.CallCount(FsOp::write), 0) << "an import is neither saved nor sent";
+  EXPECT_EQ(fs.CallCount(FsOp::write) + fs.CallCount(FsOp::create_new), 0) << "an import is neither saved nor sent";
+}
+
+TEST_F(ProfileFilesTest, ExportLeavesTheUsersOtherFilesAlone) {
+  fs.AddFile(u"D:\\out\\mine.cfg.new", Bytes{1, 2, 3});
+  files.ExportProfile(u"D:\\out\\mine.cfg");
+  EXPECT_TRUE(fs.HasFile(u"D:\\out\\mine.cfg"));
+  ASSERT_TRUE(fs.HasFile(u"D:\\out\\mine.cfg.new"));
+  EXPECT_EQ(fs.Bytes(u"D:\\out\\mine.cfg.new"), (Bytes{1, 2, 3}));
 }
 
 TEST_F(ProfileFilesTest, ExportWritesTheRecordOrSaysItFailed) {
