@@ -65,6 +65,16 @@ TEST_F(MacroStoreTest, LoadFillsTheSlotsAShortFileHoldsAndLeavesTheRestFree) {
   EXPECT_TRUE(notifier.shown.empty());
 }
 
+// An empty file is read as an empty table (reading zero bytes into the table
+// must not touch the empty buffer at all).
+TEST_F(MacroStoreTest, AnEmptyMacroFileLoadsAnEmptyTable) {
+  fs.AddFile(kPath, Bytes{});
+  table()[3].macro_id = 99;
+  EXPECT_EQ(macros.Load(), 1);
+  EXPECT_EQ(table()[3].macro_id, 0u);
+  EXPECT_TRUE(notifier.shown.empty());
+}
+
 TEST_F(MacroStoreTest, LoadReportsOnlyAMissingFile) {
   EXPECT_EQ(macros.Load(), 0);
   ASSERT_EQ(notifier.shown.size(), 1u);

@@ -185,6 +185,19 @@ TEST_F(ProfileFilesTest, StartUpHoldsTheDefaultsWhenNoProfileLoadsAndNoneCanBeWr
   EXPECT_EQ(fresh.current_record.record_magic, kRecordMagic);
 }
 
+// Empty files read as zeros: an index with no entry in use, language 0 (which
+// start-up leaves alone), and nothing ever read from the empty buffer.
+TEST_F(ProfileFilesTest, EmptyIndexAndLanguageFilesReadAsZero) {
+  fs.AddFile(kIndex, Bytes{});
+  fs.AddFile(kData + u"\\Language.cfg", Bytes{});
+  WriteProfile(1, RecordWithDpi(1750));
+  files.LoadProfileIndex();
+  EXPECT_TRUE(notifier.shown.empty());
+  EXPECT_EQ(store->current_entry, 0);
+  EXPECT_EQ(store->current_record.dpi_stages[0], 1750);
+  EXPECT_EQ(files.LoadLanguageNumber(), 0);
+}
+
 TEST_F(ProfileFilesTest, IndexReadFailureOtherThanMissingIsSilent) {
   fs.Fail(FsOp::read, kIndex, FileStatus::access_denied);
   WriteProfile(1, RecordWithDpi(1750));
