@@ -110,7 +110,7 @@ struct Rig {
   UploadSequence sequence{*store, link, hooks, observer};
   UploadWorker worker{sequence};
   BenchWindow window{worker};
-  Presence presence{link, window, window, window, *store};
+  Presence presence{link, window, window, window, *store, sleeper};
 };
 
 void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }

@@ -22,8 +22,13 @@ std::u16string MouseLostText(int uiIsChinese) {
 }
 
 Presence::Presence(CUSBDriver& link, PresenceWindow& window, CountdownNotifier& notifier, RepeatingTimer& retryTimer,
-                   const SettingsStore& settings)
-    : link_(link), window_(window), notifier_(notifier), retry_timer_(retryTimer), settings_(settings) {}
+                   const SettingsStore& settings, Sleeper& sleeper)
+    : link_(link),
+      window_(window),
+      notifier_(notifier),
+      retry_timer_(retryTimer),
+      settings_(settings),
+      sleeper_(sleeper) {}
 
 Presence::~Presence() { StopRetry(); }
 
@@ -59,15 +64,20 @@ void Presence::OnArrival() {
 
 void Presence::TryOpen() {
   if (!arrival_pending_) return;
-  if (!link_.OpenDevice()) {
+  bool hooksRemoved = false;
+  while (!link_.OpenDevice()) {
     // The interface often appears a little after the USB device. The timer
-    // keeps running between attempts; one that does not start leaves the
-    // arrival to the next broadcast.
-    if (!retry_running_) {
-      retry_running_ = retry_timer_.Start(kArrivalRetryMs, [this] { TryOpen(); });
-      arrival_pending_ = retry_running_;
-    }
-    return;
+    // keeps running between attempts.
+    if (retry_running_) return;
+    retry_running_ = retry_timer_.Start(kArrivalRetryMs, [this] { TryOpen(); });
+    if (retry_running_) return;
+    // No timer: the arrival is retried here instead, without limit as ever,
+    // asking for a timer again each round. While this thread waits no input
+    // of the desktop may pass through it, so the hooks go first; they come
+    // back with the open link.
+    if (!hooksRemoved) window_.RemoveHooks();
+    hooksRemoved = true;
+    sleeper_.SleepMs(kArrivalRetryMs);
   }
   StopRetry();
   (void)RefreshFirmwareVersion();  // an empty text is all a failed read shows

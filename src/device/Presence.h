@@ -1,6 +1,7 @@
 #pragma once
 // What the program does when the mouse comes and goes while it runs. Arrival:
-// open the link (retrying from a timer until it opens), refresh the firmware
+// open the link (retrying from a timer until it opens, or, when the system
+// gives no timer, right here, 2500 ms apart), refresh the firmware
 // version text, install the hooks, then the "found" notice, or, while an
 // upload was cut short, only the upload-ready flag back. Removal: remove the
 // hooks and close the link, then, when no upload runs, the "cannot be found"
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "device/CUSBDriver.h"
+#include "platform/Clock.h"
 #include "platform/CountdownNotifier.h"
 #include "platform/RepeatingTimer.h"
 #include "settings/SettingsStore.h"
@@ -53,8 +55,9 @@ class PresenceWindow {
 
 class Presence {
  public:
+  // sleeper serves the arrival's retries when no timer can be had.
   Presence(CUSBDriver& link, PresenceWindow& window, CountdownNotifier& notifier, RepeatingTimer& retryTimer,
-           const SettingsStore& settings);
+           const SettingsStore& settings, Sleeper& sleeper);
   ~Presence();
   Presence(const Presence&) = delete;
   Presence& operator=(const Presence&) = delete;
@@ -81,6 +84,7 @@ class Presence {
   CountdownNotifier& notifier_;
   RepeatingTimer& retry_timer_;
   const SettingsStore& settings_;
+  Sleeper& sleeper_;
   bool arrival_pending_ = false;
   bool retry_running_ = false;
 };

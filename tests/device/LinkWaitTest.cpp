@@ -127,7 +127,7 @@ TEST_F(LinkWaitTest, UnplugAndReplugDuringAnUploadDoNotWaitForIt) {
   test::RecordingPresenceWindow window;
   window.upload_ready = false;
   test::ManualTimer timer;
-  Presence presence(link, window, window, timer, *store);
+  Presence presence(link, window, window, timer, *store, sleeper);
   bool openWhenHooksWent = false;
   window.on_remove_hooks = [&] { openWhenHooksWent = link.IsOpen(); };
   StartUploadHeldInItsMacro();

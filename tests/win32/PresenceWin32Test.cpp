@@ -76,7 +76,7 @@ class PresenceWin32Test : public ::testing::Test {
   SettingsStore settings;
   test::RecordingPresenceWindow window;
   ThreadTimer timer;
-  Presence presence{link, window, window, timer, settings};
+  Presence presence{link, window, window, timer, settings, clock};
 };
 
 TEST_F(PresenceWin32Test, TheWindowsDeviceChangeHandlerPassesTheMouseOnAndAlwaysAnswersTrue) {
