@@ -143,12 +143,6 @@ TEST_F(CommandTest, FirmwareVersionIsReadBack50msAfterTheQuery) {
   EXPECT_EQ(link.GetFirmwareVersion(), 33);
 }
 
-TEST(FirmwareReply, OnlyAReplyEchoingTheQueryCounts) {
-  EXPECT_EQ(ParseFirmwareVersion(std::vector<std::uint8_t>{5, 0x80, 0xFF, 0xFF}), 255 * 10 + 255);
-  EXPECT_EQ(ParseFirmwareVersion(std::vector<std::uint8_t>{5, 0x81, 1, 7}), std::nullopt);
-  EXPECT_EQ(ParseFirmwareVersion(std::vector<std::uint8_t>{5, 0x80, 1}), std::nullopt);
-}
-
 TEST_F(CommandTest, FirmwareVersionFailsWhenTheMouseStopsAnsweringBeforeTheReply) {
   mouse.UnplugAfter(1);
   EXPECT_EQ(link.GetFirmwareVersion(), std::nullopt);
