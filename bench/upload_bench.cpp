@@ -2,20 +2,19 @@
 // request to the result, divided by the sum of the waits the protocol asked
 // for. Everything but the waits should cost next to nothing (target <= 1.02).
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <memory>
-#include <mutex>
 
+#include "BenchUpload.h"
 #include "EmulatedMouse.h"
 #include "device/UploadWorker.h"
-#include "protocol/ButtonCodes.h"
 #include "settings/ProfileDefaults.h"
 
 namespace zk40 {
 namespace {
 
-using Steady = std::chrono::steady_clock;
+using bench::FinishObserver;
+using bench::Steady;
 
 // Real sleeps, and the sum of what was asked for.
 class CountingSleeper final : public Sleeper {
@@ -33,49 +32,6 @@ class CountingSleeper final : public Sleeper {
   std::uint64_t asked_ = 0;  // only the worker sleeps
 };
 
-class FinishObserver final : public UploadObserver {
- public:
-  void OnProgress(int) override {}
-  void ApplyPointerSettings(int, int, int) override {}
-  void OnUploadFinished() override { Done(true); }
-  void OnUploadFailed(int) override { Done(false); }
-  // Waits for the result; gives its time and whether it was a success.
-  std::pair<Steady::time_point, bool> Wait() {
-    std::unique_lock lock(mutex_);
-    done_.wait(lock, [this] { return finished_; });
-    finished_ = false;
-    return {at_, ok_};
-  }
-
- private:
-  void Done(bool ok) {
-    const auto now = Steady::now();
-    std::lock_guard lock(mutex_);
-    at_ = now;
-    ok_ = ok;
-    finished_ = true;
-    done_.notify_all();
-  }
-  std::mutex mutex_;
-  std::condition_variable done_;
-  bool finished_ = false;
-  bool ok_ = false;
-  Steady::time_point at_;
-};
-
-MacroRecord BenchMacro(std::uint32_t id) {
-  MacroRecord m{};
-  m.record_size = 4112;
-  m.magic = kMacroMagic;
-  m.macro_id = id;
-  m.loop_count = 1;
-  m.event_count = 3;
-  m.events[0] = kEventKeyPress << 24 | 'A';
-  m.events[1] = kEventDelay << 24 | 50;
-  m.events[2] = kEventKeyRelease << 24 | 'A';
-  return m;
-}
-
 }  // namespace
 }  // namespace zk40
 
@@ -85,14 +41,14 @@ int main() {
   CountingSleeper sleeper(real);
   EmulatedMouse mouse(real, sleeper);
   CUSBDriver link(mouse, sleeper);
-  if (link.OpenDevice() != 1) {
+  if (!link.OpenDevice()) {
     std::fprintf(stderr, "upload_bench: the emulated mouse was not found\n");
     return 1;
   }
   auto store = std::make_unique<SettingsStore>();
   HookState hooks;
   FinishObserver observer;
-  UploadSequence sequence(*store, link, hooks, sleeper, observer);
+  UploadSequence sequence(*store, link, hooks, observer);
   UploadWorker worker(sequence);
   worker.Start();
 
@@ -107,9 +63,7 @@ int main() {
     store->bound_macro_ids = {};
     for (int b = 0; b < c.macros; ++b) {
       const std::uint32_t id = 0x15000100 + static_cast<std::uint32_t>(b);
-      store->macros[static_cast<std::size_t>(b)] = BenchMacro(id);
-      store->current_record.buttons[b].function_type = kMacroType;
-      store->bound_macro_ids[static_cast<std::size_t>(b)] = id;
+      bench::BindMacro(*store, b, id);
     }
     sleeper.reset();
     const auto start = Steady::now();

@@ -40,6 +40,7 @@ class EmulatedMouse::Handle final : public HidDevice {
     return mouse_.OnWriteOutput(format_, report);
   }
   bool WaitForPendingWrite(std::uint32_t timeoutMs) override { return mouse_.OnWaitPending(timeoutMs); }
+  void CancelWrites() override { mouse_.OnCancelWrites(); }
 
  private:
   EmulatedMouse& mouse_;
@@ -174,6 +175,7 @@ HidWriteStatus EmulatedMouse::OnWriteOutput(const ReportFormat& format, std::spa
   const bool accepted = TakeTransfer() && report.size() == 33 && report[0] == format.report_id;
   Log(TransferKind::output, report, accepted);
   if (!accepted) return HidWriteStatus::failed;
+  writes_cancelled_.store(false);
   TakePayload(report.subspan(1));
   return pending_writes_ ? HidWriteStatus::pending : HidWriteStatus::done;
 }
@@ -185,9 +187,18 @@ bool EmulatedMouse::OnWaitPending(std::uint32_t timeoutMs) {
     completion = pending_completion_ms_;
   }
   const bool completes = completion && *completion <= timeoutMs;
-  sleeper_.SleepMs(completes ? *completion : timeoutMs);
-  return completes;
+  // In short steps, so that a cancel from another thread ends the wait.
+  constexpr std::uint32_t kStepMs = 10;
+  for (std::uint32_t left = completes ? *completion : timeoutMs; left > 0;) {
+    if (writes_cancelled_.load()) return false;
+    const std::uint32_t step = std::min(left, kStepMs);
+    sleeper_.SleepMs(step);
+    left -= step;
+  }
+  return completes && !writes_cancelled_.load();
 }
+
+void EmulatedMouse::OnCancelWrites() { writes_cancelled_.store(true); }
 
 // --- the mouse's side of the protocol -------------------------------------
 

@@ -7,6 +7,7 @@
 // writes with "pending".
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -101,6 +102,7 @@ class EmulatedMouse final : public HidSystem {
   bool OnGetFeature(const ReportFormat& format, std::span<std::uint8_t> report);
   HidWriteStatus OnWriteOutput(const ReportFormat& format, std::span<const std::uint8_t> report);
   bool OnWaitPending(std::uint32_t timeoutMs);
+  void OnCancelWrites();
   void OnClose();
 
   bool TakeTransfer();  // false once unplugged
@@ -115,6 +117,7 @@ class EmulatedMouse final : public HidSystem {
   std::optional<std::vector<std::uint8_t>> reject_prefix_;
   std::optional<std::size_t> unplug_after_;
   bool pending_writes_ = false;
+  std::atomic<bool> writes_cancelled_{false};
   std::optional<std::uint32_t> pending_completion_ms_;
   std::size_t transfers_ = 0;
   std::vector<TransferRecord> log_;

@@ -27,7 +27,10 @@ class TraceObserver final : public UploadObserver {
     Add("pointer " + std::to_string(p) + " " + std::to_string(s) + " " + std::to_string(l));
   }
   void OnUploadFinished() override { Finish("success", -1); }
-  void OnUploadFailed(int index) override { Finish("failure " + std::to_string(index), index); }
+  void OnUploadFailed(UploadError error) override {
+    const int index = static_cast<int>(error);
+    Finish("failure " + std::to_string(index), index);
+  }
 
   void WaitForResult() {
     std::unique_lock lock(mutex_);
@@ -81,12 +84,12 @@ UploadTrace RunUploadTrace(const SettingsStore& store, const UploadTraceOptions&
   if (options.unplug_after) mouse.UnplugAfter(*options.unplug_after);
 
   CUSBDriver link(mouse, clock);
-  trace.opened = link.OpenDevice() == 1;
+  trace.opened = link.OpenDevice();
   if (!trace.opened) return trace;
 
   HookState hooks;
   TraceObserver observer(mouse, clock);
-  UploadSequence sequence(store, link, hooks, clock, observer);
+  UploadSequence sequence(store, link, hooks, observer);
   {
     UploadWorker worker(sequence);
     worker.Start();

@@ -2,9 +2,9 @@
 // element index is checked for consistency, and lookups run over the names
 // the document itself holds.
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "i18n/LanguageLoader.h"
 #include "i18n/XmlDocument.h"
 #include "platform/CodePage.h"
@@ -12,30 +12,9 @@
 namespace {
 
 using namespace zk40;
+using fuzz::Check;
 
-// The input is the only file there is.
-class InputFileSystem final : public FileSystem {
- public:
-  std::vector<std::uint8_t> input;
-  FileStatus ReadWhole(const std::u16string&, std::size_t maxBytes, std::vector<std::uint8_t>& out) override {
-    out.assign(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(std::min(maxBytes, input.size())));
-    return FileStatus::ok;
-  }
-  FileStatus WriteWhole(const std::u16string&, std::span<const std::uint8_t>) override {
-    return FileStatus::other;
-  }
-  FileStatus MoveReplacing(const std::u16string&, const std::u16string&) override {
-    return FileStatus::other;
-  }
-  FileStatus Remove(const std::u16string&) override { return FileStatus::other; }
-  FileStatus Copy(const std::u16string&, const std::u16string&) override { return FileStatus::other; }
-  FileStatus CreateFolder(const std::u16string&) override { return FileStatus::other; }
-  bool FolderExists(const std::u16string&) override { return false; }
-};
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+const std::u16string kInput = u"C:\\input.xml";
 
 // Every record lies inside the text, parents come first, and every record
 // is in exactly one sibling list whose links agree both ways.
@@ -68,13 +47,16 @@ void CheckIndex(const XmlDocument& doc) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const auto codePage = CreateSystemCodePage();
-  static InputFileSystem fs;
+  static test::FakeFileSystem fs;
   static SharedXmlDocument shared(fs, *codePage);
-  fs.input.assign(data, data + size);
+  // The input is the only file there is.
+  fs.files.clear();
+  fs.calls.clear();
+  fs.AddFile(kInput, fuzz::Input(data, size));
   {
     const SharedXmlDocument::Session doc = shared.Open();
     doc->SetFlags(size && (data[0] & 1) ? XmlDocument::kIgnoreCase : 0);
-    const bool loaded = doc->Load(u"C:\\input.xml");
+    const bool loaded = doc->Load(kInput);
     Check(!loaded || doc->Elements()[0].first_child != 0);
     CheckIndex(*doc);
     const ElementTable& t = doc->Elements();
@@ -88,6 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc->SetFlags(0);
   }
   StringTable table;
-  LoadLanguageFile(shared, u"C:\\input.xml", table);
+  LoadLanguageFile(shared, kInput, table);
   return 0;
 }

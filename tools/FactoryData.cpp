@@ -26,6 +26,9 @@ std::vector<FactoryFile> BuildFactoryFiles() {
   const std::uint32_t english = 2;
   files.push_back({std::u16string(kLanguageFile), Image(english)});
 
+  // The statistics start from zero: six 32-bit counters.
+  files.push_back({std::u16string(kStatisticsFile), std::vector<std::uint8_t>(6 * sizeof(std::uint32_t), 0)});
+
   // All five entries in use, profile 1 current; the paths are rebuilt at
   // every start, so none are stored.
   ProfileIndex index{};

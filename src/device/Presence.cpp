@@ -22,8 +22,13 @@ std::u16string MouseLostText(int uiIsChinese) {
 }
 
 Presence::Presence(CUSBDriver& link, PresenceWindow& window, CountdownNotifier& notifier, RepeatingTimer& retryTimer,
-                   const SettingsStore& settings)
-    : link_(link), window_(window), notifier_(notifier), retry_timer_(retryTimer), settings_(settings) {}
+                   const SettingsStore& settings, Sleeper& sleeper)
+    : link_(link),
+      window_(window),
+      notifier_(notifier),
+      retry_timer_(retryTimer),
+      settings_(settings),
+      sleeper_(sleeper) {}
 
 Presence::~Presence() { StopRetry(); }
 
@@ -40,14 +45,14 @@ void Presence::OnDeviceChange(std::uint32_t event, std::u16string_view deviceNam
   }
 }
 
-int Presence::RefreshFirmwareVersion() {
-  int version = 0;
-  if (link_.GetFirmwareVersion(&version) && version != 0) {
-    window_.SetFirmwareText(Utf8ToUtf16(std::to_string(version)));
-    return 1;
+bool Presence::RefreshFirmwareVersion() {
+  const std::optional<int> version = link_.GetFirmwareVersion();
+  if (version && *version != 0) {
+    window_.SetFirmwareText(Utf8ToUtf16(std::to_string(*version)));
+    return true;
   }
   window_.SetFirmwareText(u"");
-  return 0;
+  return false;
 }
 
 void Presence::OnArrival() {
@@ -59,18 +64,23 @@ void Presence::OnArrival() {
 
 void Presence::TryOpen() {
   if (!arrival_pending_) return;
-  if (!link_.OpenDevice()) {
+  bool hooksRemoved = false;
+  while (!link_.OpenDevice()) {
     // The interface often appears a little after the USB device. The timer
-    // keeps running between attempts; one that does not start leaves the
-    // arrival to the next broadcast.
-    if (!retry_running_) {
-      retry_running_ = retry_timer_.Start(kArrivalRetryMs, [this] { TryOpen(); });
-      arrival_pending_ = retry_running_;
-    }
-    return;
+    // keeps running between attempts.
+    if (retry_running_) return;
+    retry_running_ = retry_timer_.Start(kArrivalRetryMs, [this] { TryOpen(); });
+    if (retry_running_) return;
+    // No timer: the arrival is retried here instead, without limit as ever,
+    // asking for a timer again each round. While this thread waits no input
+    // of the desktop may pass through it, so the hooks go first; they come
+    // back with the open link.
+    if (!hooksRemoved) window_.RemoveHooks();
+    hooksRemoved = true;
+    sleeper_.SleepMs(kArrivalRetryMs);
   }
   StopRetry();
-  RefreshFirmwareVersion();
+  (void)RefreshFirmwareVersion();  // an empty text is all a failed read shows
   window_.InstallHooks();
   // An upload was cut short by the removal: it ended in failure, and the
   // mouse coming back is no news to the user.
@@ -82,9 +92,11 @@ void Presence::TryOpen() {
 }
 
 void Presence::OnRemoval() {
+  // The hooks go first: while they are installed every input event of the
+  // desktop passes through this thread.
+  window_.RemoveHooks();
   StopRetry();
   link_.CloseDevice();
-  window_.RemoveHooks();
   if (!window_.UploadReady()) return;
   notifier_.ShowCountdownNotice(MouseLostText(settings_.ui_is_chinese));
   window_.PostClose();

@@ -1,16 +1,20 @@
 #pragma once
 // What the program does when the mouse comes and goes while it runs. Arrival:
-// open the link (retrying from a timer until it opens), refresh the firmware
+// open the link (retrying from a timer until it opens, or, when the system
+// gives no timer, right here, 2500 ms apart), refresh the firmware
 // version text, install the hooks, then the "found" notice, or, while an
-// upload was cut short, only the upload-ready flag back. Removal: close the
-// link and remove the hooks, then, when no upload runs, the "cannot be found"
-// notice and the end of the program. Everything here runs on the UI thread.
+// upload was cut short, only the upload-ready flag back. Removal: remove the
+// hooks and close the link, then, when no upload runs, the "cannot be found"
+// notice and the end of the program. Everything here runs on the UI thread,
+// and none of it waits for the upload worker (the link never makes the UI
+// thread wait for another thread's exchange).
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "device/CUSBDriver.h"
+#include "platform/Clock.h"
 #include "platform/CountdownNotifier.h"
 #include "platform/RepeatingTimer.h"
 #include "settings/SettingsStore.h"
@@ -51,8 +55,9 @@ class PresenceWindow {
 
 class Presence {
  public:
+  // sleeper serves the arrival's retries when no timer can be had.
   Presence(CUSBDriver& link, PresenceWindow& window, CountdownNotifier& notifier, RepeatingTimer& retryTimer,
-           const SettingsStore& settings);
+           const SettingsStore& settings, Sleeper& sleeper);
   ~Presence();
   Presence(const Presence&) = delete;
   Presence& operator=(const Presence&) = delete;
@@ -61,8 +66,8 @@ class Presence {
   void OnDeviceChange(std::uint32_t event, std::u16string_view deviceName);
 
   // Reads the firmware version into the firmware text: the version in
-  // decimal, or empty when the read fails or gives 0. 1 when a version was shown.
-  int RefreshFirmwareVersion();
+  // decimal, or empty when the read fails or gives 0. True when a version was shown.
+  bool RefreshFirmwareVersion();
 
   // An arrival waits for the link to open.
   bool ArrivalPending() const { return arrival_pending_; }
@@ -79,6 +84,7 @@ class Presence {
   CountdownNotifier& notifier_;
   RepeatingTimer& retry_timer_;
   const SettingsStore& settings_;
+  Sleeper& sleeper_;
   bool arrival_pending_ = false;
   bool retry_running_ = false;
 };

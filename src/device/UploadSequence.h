@@ -9,18 +9,20 @@
 #include <optional>
 
 #include "device/CUSBDriver.h"
-#include "platform/Clock.h"
 #include "settings/SettingsStore.h"
 #include "shell/HookState.h"
 
 namespace zk40 {
 
-// The step a failed upload stopped at (the main window shows a text for each).
-inline constexpr int kUploadErrorKeyMatrix = 0;
-inline constexpr int kUploadErrorColour = 1;
-inline constexpr int kUploadErrorEffect = 2;
-inline constexpr int kUploadErrorTouch = 4;
-inline constexpr int kUploadErrorDpi = 5;
+// The step a failed upload stopped at. The value is the error index the main
+// window receives and shows a text for; 3 is not used.
+enum class UploadError : int {
+  key_matrix = 0,
+  colour = 1,
+  effect = 2,
+  touch = 4,
+  dpi = 5,
+};
 
 // How an upload reports; called on the upload's own thread, so the Win32
 // layer posts each call on as a window message (1067, 1795, 1796) and does
@@ -31,7 +33,7 @@ class UploadObserver {
   virtual void OnProgress(int percent) = 0;
   virtual void ApplyPointerSettings(int enhancePrecision, int pointerSpeed, int wheelLines) = 0;
   virtual void OnUploadFinished() = 0;
-  virtual void OnUploadFailed(int errorIndex) = 0;
+  virtual void OnUploadFailed(UploadError error) = 0;
 };
 
 // The waits of the upload itself, in milliseconds (the commands add their own).
@@ -43,22 +45,22 @@ inline constexpr std::uint32_t kUploadEndWaitMs = 300;  // before reporting succ
 class UploadSequence {
  public:
   // Reads the store's current record, bound macro ids and macro table.
-  UploadSequence(const SettingsStore& store, CUSBDriver& link, HookState& hooks, Sleeper& sleeper,
-                 UploadObserver& observer);
+  // The upload's own waits are the link's, so that a close cuts them short.
+  UploadSequence(const SettingsStore& store, CUSBDriver& link, HookState& hooks, UploadObserver& observer);
 
-  // Runs one upload; 1 when it finished, 0 when a step failed.
-  int Run();
+  // Runs one upload; true when it finished, false when a step failed.
+  [[nodiscard]] bool Run();
 
  private:
   // A button's key-matrix code; uploads its macro, and lists a host action's
   // event for the hooks. macroSlot is the next macro slot number.
-  std::optional<std::uint32_t> ButtonCode(int button, const ButtonAssignment& assignment, int& macroSlot);
-  int Fail(int errorIndex);
+  std::optional<std::uint32_t> ButtonCode(LinkSession& link, int button, const ButtonAssignment& assignment,
+                                          int& macroSlot);
+  bool Fail(UploadError error);
 
   const SettingsStore& store_;
   CUSBDriver& link_;
   HookState& hooks_;
-  Sleeper& sleeper_;
   UploadObserver& observer_;
 };
 

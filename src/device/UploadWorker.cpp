@@ -30,7 +30,7 @@ void UploadWorker::Run() {
       requested_ = false;
     }
     upload_ready_.store(0);
-    sequence_.Run();
+    (void)sequence_.Run();  // the result went to the observer
   }
 }
 

@@ -14,8 +14,8 @@ void WindowUploadObserver::ApplyPointerSettings(int enhancePrecision, int pointe
 
 void WindowUploadObserver::OnUploadFinished() { PostMessageW(main_window_, msg::kUploadFinished, 0, 0); }
 
-void WindowUploadObserver::OnUploadFailed(int errorIndex) {
-  PostMessageW(main_window_, msg::kUploadFailed, 0, static_cast<LPARAM>(errorIndex));
+void WindowUploadObserver::OnUploadFailed(UploadError error) {
+  PostMessageW(main_window_, msg::kUploadFailed, 0, static_cast<LPARAM>(error));
 }
 
 }  // namespace zk40

@@ -22,7 +22,7 @@ class WindowUploadObserver final : public UploadObserver {
   void OnProgress(int percent) override;
   void ApplyPointerSettings(int enhancePrecision, int pointerSpeed, int wheelLines) override;
   void OnUploadFinished() override;
-  void OnUploadFailed(int errorIndex) override;
+  void OnUploadFailed(UploadError error) override;
 
  private:
   HWND main_window_;

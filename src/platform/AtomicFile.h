@@ -11,10 +11,15 @@ namespace zk40 {
 // one, never a torn mix: the bytes go to a temporary file beside the target,
 // which then replaces the target in one step. On failure the target is left as
 // it was and the temporary file is removed.
+//
+// The temporary file is always a new one, named like the target followed by
+// kTemporaryMark and 8 hex digits that differ for every write: no file that
+// exists, the user's or anyone's, is ever written over or removed.
+// A path too long for the temporary name is written in place instead, as
+// the plain write would have done.
 FileStatus WriteFileReplacing(FileSystem& fs, const std::u16string& path,
                               std::span<const std::uint8_t> bytes);
 
-// The name of the temporary file used for path.
-std::u16string TemporaryPathFor(const std::u16string& path);
+inline constexpr char16_t kTemporaryMark[] = u".~";
 
 }  // namespace zk40

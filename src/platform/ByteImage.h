@@ -15,11 +15,12 @@ std::span<const std::uint8_t> BytesOf(const T& value) {
 }
 
 // Fills value from the start of bytes; a shorter input leaves the tail zero.
+// An empty input (whose data may be null) copies nothing.
 template <typename T>
 void AssignFromBytes(T& value, std::span<const std::uint8_t> bytes) {
   static_assert(std::is_trivially_copyable_v<T>);
   std::memset(&value, 0, sizeof value);
-  std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof value));
+  if (!bytes.empty()) std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof value));
 }
 
 // The little-endian 32-bit value at the start of bytes, 0 when there are fewer than 4.

@@ -17,6 +17,8 @@ enum class FileStatus {
   not_found,      // the file or a folder of its path does not exist
   access_denied,  // the OS refused access
   disk_full,      // no space left while writing
+  already_exists,  // a file that was to be new exists
+  name_too_long,  // the path is longer than the system takes
   other,
 };
 
@@ -33,6 +35,10 @@ class FileSystem {
   // disk. A short write is reported as a failure, never as ok.
   virtual FileStatus WriteWhole(const std::u16string& path,
                                   std::span<const std::uint8_t> bytes) = 0;
+
+  // As WriteWhole, but only when no file of that name exists: an existing
+  // one is left alone (already_exists).
+  virtual FileStatus CreateNew(const std::u16string& path, std::span<const std::uint8_t> bytes) = 0;
 
   // Moves from onto to in one step, replacing an existing to.
   virtual FileStatus MoveReplacing(const std::u16string& from, const std::u16string& to) = 0;

@@ -32,6 +32,10 @@ FileStatus FromErrno(int error) {
     case ENOSPC:
     case EDQUOT:
       return FileStatus::disk_full;
+    case EEXIST:
+      return FileStatus::already_exists;
+    case ENAMETOOLONG:
+      return FileStatus::name_too_long;
     default:
       return FileStatus::other;
   }
@@ -103,12 +107,11 @@ class PosixFileSystem final : public FileSystem {
 
   FileStatus WriteWhole(const std::u16string& path,
                           std::span<const std::uint8_t> bytes) override {
-    Descriptor fd(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0) return FromErrno(errno);
-    FileStatus status = WriteAll(fd.get(), bytes.data(), bytes.size());
-    if (status == FileStatus::ok && ::fsync(fd.get()) != 0) status = FromErrno(errno);
-    if (::close(fd.release()) != 0 && status == FileStatus::ok) status = FromErrno(errno);
-    return status;
+    return WriteWith(path, O_TRUNC, bytes);
+  }
+
+  FileStatus CreateNew(const std::u16string& path, std::span<const std::uint8_t> bytes) override {
+    return WriteWith(path, O_EXCL, bytes);
   }
 
   FileStatus MoveReplacing(const std::u16string& from, const std::u16string& to) override {
@@ -127,7 +130,7 @@ class PosixFileSystem final : public FileSystem {
     if (in.get() < 0) return FromErrno(errno);
     const std::string target = NativePath(to);
     Descriptor out(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
-    if (out.get() < 0) return errno == EEXIST ? FileStatus::other : FromErrno(errno);
+    if (out.get() < 0) return FromErrno(errno);
     std::uint8_t buffer[65536];
     FileStatus status = FileStatus::ok;
     for (;;) {
@@ -161,6 +164,17 @@ class PosixFileSystem final : public FileSystem {
   bool FolderExists(const std::u16string& path) override {
     struct stat st {};
     return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  }
+
+ private:
+  // Creates the file (how: O_TRUNC or O_EXCL), writes all bytes, flushes them.
+  static FileStatus WriteWith(const std::u16string& path, int how, std::span<const std::uint8_t> bytes) {
+    Descriptor fd(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | how | O_CLOEXEC, 0644));
+    if (fd.get() < 0) return FromErrno(errno);
+    FileStatus status = WriteAll(fd.get(), bytes.data(), bytes.size());
+    if (status == FileStatus::ok && ::fsync(fd.get()) != 0) status = FromErrno(errno);
+    if (::close(fd.release()) != 0 && status == FileStatus::ok) status = FromErrno(errno);
+    return status;
   }
 };
 

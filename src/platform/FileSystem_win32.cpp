@@ -23,6 +23,11 @@ FileStatus FromError(DWORD error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
       return FileStatus::disk_full;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return FileStatus::already_exists;
+    case ERROR_FILENAME_EXCED_RANGE:
+      return FileStatus::name_too_long;
     default:
       return FileStatus::other;
   }
@@ -79,8 +84,18 @@ class Win32FileSystem final : public FileSystem {
 
   FileStatus WriteWhole(const std::u16string& path,
                           std::span<const std::uint8_t> bytes) override {
-    Handle file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    return WriteWith(path, CREATE_ALWAYS, bytes);
+  }
+
+  FileStatus CreateNew(const std::u16string& path, std::span<const std::uint8_t> bytes) override {
+    return WriteWith(path, CREATE_NEW, bytes);
+  }
+
+ private:
+  // Creates the file (disposition CREATE_ALWAYS or CREATE_NEW), writes all
+  // bytes and flushes them.
+  static FileStatus WriteWith(const std::u16string& path, DWORD disposition, std::span<const std::uint8_t> bytes) {
+    Handle file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return LastError();
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -95,6 +110,7 @@ class Win32FileSystem final : public FileSystem {
     return FileStatus::ok;
   }
 
+ public:
   FileStatus MoveReplacing(const std::u16string& from, const std::u16string& to) override {
     if (MoveFileExW(Wide(from), Wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       return FileStatus::ok;

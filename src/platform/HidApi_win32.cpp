@@ -22,7 +22,7 @@ const HidApi& SystemHidApi() {
       &::CloseHandle,
       &::WriteFile,
       &::GetOverlappedResult,
-      &::CancelIo,
+      &::CancelIoEx,
       &::CreateEventW,
       &::ResetEvent,
       &::WaitForSingleObject,

@@ -38,7 +38,7 @@ struct HidApi {
   decltype(&::CloseHandle) CloseHandle;
   decltype(&::WriteFile) WriteFile;
   decltype(&::GetOverlappedResult) GetOverlappedResult;
-  decltype(&::CancelIo) CancelIo;
+  decltype(&::CancelIoEx) CancelIoEx;
   decltype(&::CreateEventW) CreateEventW;
   decltype(&::ResetEvent) ResetEvent;
   decltype(&::WaitForSingleObject) WaitForSingleObject;

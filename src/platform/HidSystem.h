@@ -38,7 +38,8 @@ enum class HidWriteStatus {
   failed,   // any other error
 };
 
-// One open handle to an interface. Closed when destroyed.
+// One open handle to an interface. Closed when destroyed. One thread at a
+// time uses it, except for CancelWrites.
 class HidDevice {
  public:
   virtual ~HidDevice() = default;
@@ -54,9 +55,16 @@ class HidDevice {
 
   // An output report (report id in byte 0) on this handle.
   virtual HidWriteStatus WriteOutput(std::span<const std::uint8_t> report) = 0;
-  // After a pending write: waits at most timeoutMs for it to complete, then
-  // makes the completion signal ready for the next write. True when it completed.
+  // After a pending write: waits at most timeoutMs for it to complete. True
+  // when it completed and went out. A write still in flight then is
+  // cancelled; the wait for the cancel is bounded as well, and a write that
+  // the system still holds after it keeps its buffer for as long as the
+  // system may use it. Either way the handle is ready for the next write.
   virtual bool WaitForPendingWrite(std::uint32_t timeoutMs) = 0;
+  // From any thread, and without waiting: asks the system to cancel the
+  // writes in flight on this handle, so that a WaitForPendingWrite in
+  // progress returns (false) at once.
+  virtual void CancelWrites() = 0;
 };
 
 class HidSystem {

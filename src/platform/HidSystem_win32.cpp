@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <new>
+#include <optional>
 
 #include "platform/WideText_win32.h"
 
@@ -46,15 +48,26 @@ class PreparsedData {
   PHIDP_PREPARSED_DATA data_ = nullptr;
 };
 
-// One handle to an interface. A write handle owns the buffer and the
-// overlapped record of its write for as long as the system may use them.
+// How long a write that was cancelled is waited for; the system normally
+// lets go of it at once.
+constexpr DWORD kCancelWaitMs = 100;
+
+// The buffer and the overlapped record of one write; the system uses both
+// until the write has completed.
+struct WriteSlot {
+  OVERLAPPED overlapped{};
+  std::vector<std::uint8_t> buffer;
+  DWORD bytes_written = 0;
+};
+
+// One handle to an interface. A write handle owns the slot of its write for
+// as long as the system may use it.
 class DeviceHandle final : public HidDevice {
  public:
-  DeviceHandle(const HidApi& api, HANDLE handle, HANDLE event) : api_(api), handle_(handle) {
-    overlapped_.hEvent = event;
-  }
+  DeviceHandle(const HidApi& api, HANDLE handle, HANDLE event)
+      : api_(api), handle_(handle), event_(event), slot_(NewSlot()) {}
   ~DeviceHandle() override {
-    FinishWrite(0);
+    (void)FinishWrite(0);
     api_.CloseHandle(handle_);
   }
   DeviceHandle(const DeviceHandle&) = delete;
@@ -99,12 +112,12 @@ class DeviceHandle final : public HidDevice {
   }
 
   HidWriteStatus WriteOutput(std::span<const std::uint8_t> report) override {
-    FinishWrite(0);
-    buffer_.assign(report.begin(), report.end());
-    const HANDLE event = overlapped_.hEvent;
-    overlapped_ = OVERLAPPED{};
-    overlapped_.hEvent = event;
-    if (api_.WriteFile(handle_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &bytes_written_, &overlapped_))
+    (void)FinishWrite(0);
+    slot_->overlapped = OVERLAPPED{};
+    slot_->overlapped.hEvent = event_;
+    slot_->buffer.assign(report.begin(), report.end());
+    if (api_.WriteFile(handle_, slot_->buffer.data(), static_cast<DWORD>(slot_->buffer.size()),
+                       &slot_->bytes_written, &slot_->overlapped))
       return HidWriteStatus::done;
     if (api_.GetLastError() != ERROR_IO_PENDING) return HidWriteStatus::failed;
     in_flight_ = true;
@@ -113,29 +126,52 @@ class DeviceHandle final : public HidDevice {
 
   bool WaitForPendingWrite(std::uint32_t timeoutMs) override { return FinishWrite(timeoutMs); }
 
+  // Cancels the I/O of any thread on this handle; touches nothing the
+  // writing thread uses.
+  void CancelWrites() override { (void)api_.CancelIoEx(handle_, nullptr); }
+
  private:
+  std::unique_ptr<WriteSlot> NewSlot() const {
+    auto slot = std::make_unique<WriteSlot>();
+    slot->overlapped.hEvent = event_;
+    return slot;
+  }
+
   // Waits up to timeoutMs for the write in flight; one that has not
-  // completed by then is cancelled and waited for, so that the buffer and the
-  // record are free again. True when the write completed.
+  // completed by then is cancelled. True when the write completed and went
+  // out. No wait here is longer than asked for plus kCancelWaitMs.
   bool FinishWrite(DWORD timeoutMs) {
     if (!in_flight_) return false;
-    const bool signalled = api_.WaitForSingleObject(overlapped_.hEvent, timeoutMs) == WAIT_OBJECT_0;
-    // A cancel that fails found the write completed meanwhile; either way
-    // the result below is had only once the system has let go of the write.
-    if (!signalled) (void)api_.CancelIo(handle_);
+    (void)api_.WaitForSingleObject(event_, timeoutMs);
+    if (const std::optional<bool> result = Completion()) return *result;
+    (void)api_.CancelIoEx(handle_, &slot_->overlapped);
+    (void)api_.WaitForSingleObject(event_, kCancelWaitMs);
+    if (Completion()) return false;
+    // The system still holds the write: its slot stays where it is for good
+    // (a few dozen bytes, and only when a driver ignores the cancel), and the
+    // next write gets a new one.
+    (void)slot_.release();
+    slot_ = NewSlot();
+    in_flight_ = false;
+    return false;
+  }
+
+  // The outcome of the write in flight once it has completed: whether it
+  // went out. Nothing while the system still holds it.
+  std::optional<bool> Completion() {
     DWORD transferred = 0;
-    const bool completed = api_.GetOverlappedResult(handle_, &overlapped_, &transferred, TRUE) && signalled;
+    const bool ok = api_.GetOverlappedResult(handle_, &slot_->overlapped, &transferred, FALSE);
+    if (!ok && api_.GetLastError() == ERROR_IO_INCOMPLETE) return std::nullopt;
     in_flight_ = false;
     // The next WriteFile clears the event as it starts, so a failed reset loses nothing.
-    (void)api_.ResetEvent(overlapped_.hEvent);
-    return completed;
+    (void)api_.ResetEvent(event_);
+    return ok;
   }
 
   const HidApi& api_;
   HANDLE handle_;
-  OVERLAPPED overlapped_{};
-  std::vector<std::uint8_t> buffer_;
-  DWORD bytes_written_ = 0;
+  HANDLE event_;
+  std::unique_ptr<WriteSlot> slot_;
   bool in_flight_ = false;
 };
 

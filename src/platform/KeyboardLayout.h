@@ -21,4 +21,8 @@ class AsciiKeyboardLayout final : public KeyboardLayout {
   std::uint8_t TypedCharacter(std::uint32_t virtualKey) const override;
 };
 
+// The layout the user types on: the active keyboard layout of Windows in the
+// Windows build, the US table elsewhere.
+const KeyboardLayout& SystemKeyboardLayout();
+
 }  // namespace zk40

@@ -12,4 +12,9 @@ std::uint8_t Win32KeyboardLayout::TypedCharacter(std::uint32_t virtualKey) const
   return static_cast<std::uint8_t>(character & 0xFF);
 }
 
+const KeyboardLayout& SystemKeyboardLayout() {
+  static const Win32KeyboardLayout layout;
+  return layout;
+}
+
 }  // namespace zk40

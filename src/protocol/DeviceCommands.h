@@ -4,6 +4,7 @@
 // link puts in; every later byte is 0).
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,6 +17,11 @@ using CommandBytes = std::array<std::uint8_t, 5>;
 inline constexpr std::size_t kDpiBlockSize = 16;
 inline constexpr std::size_t kKeyMatrixSize = 64;
 inline constexpr std::size_t kMacroBlockSize = 512;
+
+// The payloads as the link takes them: exactly their size, by type.
+using DpiBlockView = std::span<const std::uint8_t, kDpiBlockSize>;
+using KeyMatrixView = std::span<const std::uint8_t, kKeyMatrixSize>;
+using MacroBlockView = std::span<const std::uint8_t, kMacroBlockSize>;
 
 CommandBytes VersionQueryCommand();
 // interval in ms: 1, 2, 4 and 8 are sent as they are, anything else as 2.

@@ -98,8 +98,6 @@ const NamedKey* Find(const NamedKey* begin, const NamedKey* end, std::uint32_t c
   return nullptr;
 }
 
-const AsciiKeyboardLayout kPortableLayout;
-
 // Modifier bits of a key-combination code, in the order they are named.
 struct ModifierName {
   std::uint32_t bit;
@@ -123,8 +121,6 @@ std::u16string VkName(std::uint32_t virtualKey, const KeyboardLayout& layout) {
   if (c == 0) return {};
   return std::u16string(1, static_cast<char16_t>(c));
 }
-
-std::u16string VkName(std::uint32_t virtualKey) { return VkName(virtualKey, kPortableLayout); }
 
 std::uint32_t UsageToVk(std::uint32_t usage) {
   for (const UsagePair& p : kUsages) {
@@ -154,7 +150,5 @@ std::u16string ComboText(std::uint32_t code, const KeyboardLayout& layout) {
   if (text.empty()) return VkName(UsageToVk(modifiers), layout);
   return text + u" + " + VkName(UsageToVk(usage), layout);
 }
-
-std::u16string ComboText(std::uint32_t code) { return ComboText(code, kPortableLayout); }
 
 }  // namespace zk40

@@ -14,16 +14,16 @@ namespace zk40 {
 std::u16string_view MacroKeyName(std::uint32_t code);
 
 // The name of a virtual key in a key combination. Keys without a fixed name
-// are named by the character they type, in upper case.
+// are named by the character they type on layout, in upper case; the program
+// passes SystemKeyboardLayout(), the layout the user types on.
 std::u16string VkName(std::uint32_t virtualKey, const KeyboardLayout& layout);
-std::u16string VkName(std::uint32_t virtualKey);  // with the portable layout
 
 // 0 when there is no pair.
 std::uint32_t UsageToVk(std::uint32_t usage);
 std::uint32_t VkToUsage(std::uint32_t virtualKey);
 
-// The text of a key-combination device code: modifier names, then the key.
+// The text of a key-combination device code: modifier names, then the key
+// (named as VkName does).
 std::u16string ComboText(std::uint32_t code, const KeyboardLayout& layout);
-std::u16string ComboText(std::uint32_t code);
 
 }  // namespace zk40

@@ -61,18 +61,18 @@ void ProfileFiles::LoadProfileIndex() {
     ProfileIndexEntry& entry = store_.index[static_cast<std::size_t>(e)];
     if (entry.index_magic != kIndexMagic || entry.active == 0) continue;
     const std::u16string path = ReadFixedText(entry.profile_path);
-    if (LoadProfileFile(path, true) == kProfileLoaded) {
+    if (LoadProfileFile(path, true) == ProfileLoad::loaded) {
       store_.current_entry = e;
       loaded = true;
     } else {
       entry.active = 0;
-      CreateDefaultProfileFile(path);
+      (void)CreateDefaultProfileFile(path);  // reported there
     }
   }
 
   if (!loaded) {
     const std::u16string first = ProfilePath(store_.data_folder, 1);
-    if (LoadProfileFile(first, false) != kProfileLoaded) CreateDefaultProfileFile(first);
+    if (LoadProfileFile(first, false) != ProfileLoad::loaded) (void)CreateDefaultProfileFile(first);
     store_.index[0].active = 1;
     store_.current_entry = 0;
   }
@@ -87,42 +87,44 @@ void ProfileFiles::ShowProfileButtons() {
   }
 }
 
-int ProfileFiles::LoadProfileFile(const std::u16string& path, bool reportMissing) {
+ProfileLoad ProfileFiles::LoadProfileFile(const std::u16string& path, bool reportMissing) {
   std::vector<std::uint8_t> bytes;
   const FileStatus status = fs_.ReadWhole(path, sizeof(ProfileRecord), bytes);
   if (status == FileStatus::ok) {
     if (LeadingWord(bytes) != kRecordMagic) {
       notifier_.ShowMessageBox(FormatText(kInvalidProfile, path), kInfoCaption);
-      return kProfileInvalid;
+      return ProfileLoad::invalid;
     }
     AssignFromBytes(store_.current_record, bytes);
-    return kProfileLoaded;
+    return ProfileLoad::loaded;
   }
   if (status == FileStatus::not_found && reportMissing) {
     ReportMissing(path);
-    CreateDefaultProfileFile(path);
+    (void)CreateDefaultProfileFile(path);
   }
-  return kProfileNotLoaded;
+  return ProfileLoad::not_loaded;
 }
 
-int ProfileFiles::CreateDefaultProfileFile(const std::u16string& path) {
-  fs_.CreateFolder(JoinPath(store_.data_folder, kProfileFolder));
-  ProfileRecord defaults;
-  FillProfileDefaults(defaults, store_.ui_is_chinese != 0);
-  const FileStatus status = WriteFileReplacing(fs_, path, BytesOf(defaults));
-  if (status == FileStatus::ok) {
-    store_.current_record = defaults;
-    return 1;
-  }
+bool ProfileFiles::CreateDefaultProfileFile(const std::u16string& path) {
+  (void)fs_.CreateFolder(JoinPath(store_.data_folder, kProfileFolder));  // the write says what failed
+  FillProfileDefaults(store_.current_record, store_.ui_is_chinese != 0);
+  const FileStatus status = WriteFileReplacing(fs_, path, BytesOf(store_.current_record));
   if (status == FileStatus::access_denied) notifier_.ShowNotice(strings_.Get("str_msg4"), false);
-  return 0;
+  return status == FileStatus::ok;
 }
 
 void ProfileFiles::SwitchProfile(int entry) {
   if (entry < 0 || entry >= kProfileCount) return;
+  ProfileIndexEntry& chosen = store_.index[static_cast<std::size_t>(entry)];
+  // A file that does not load would leave the old record under the new
+  // entry, and the next Apply would write it into that entry's file. A
+  // missing file still gets a default file written in its place.
+  const ProfileRecord kept = store_.current_record;
+  if (LoadProfileFile(ReadFixedText(chosen.profile_path), true) != ProfileLoad::loaded) {
+    store_.current_record = kept;
+    return;
+  }
   store_.current_entry = entry;
-  ProfileIndexEntry& chosen = store_.CurrentEntry();
-  if (LoadProfileFile(ReadFixedText(chosen.profile_path), true) != kProfileLoaded) return;
   store_.TakeBoundMacroIdsFromCurrentEntry();
   for (ProfileIndexEntry& e : store_.index) e.active = 0;
   chosen.active = 1;
@@ -137,6 +139,9 @@ void ProfileFiles::SaveCurrentProfile() {
   ProfileIndexEntry& entry = store_.CurrentEntry();
   std::copy(store_.bound_macro_ids.begin(), store_.bound_macro_ids.end(),
             std::begin(entry.entry_macro_ids));
+  // In use from now on: without the mark (a lost ConfigInfo.cfg leaves none)
+  // the next start would pass the entry over and begin on profile 1.
+  entry.index_magic = kIndexMagic;
   const std::u16string path = ReadFixedText(entry.profile_path);
   const FileStatus status = WriteFileReplacing(fs_, path, BytesOf(store_.current_record));
   if (status != FileStatus::ok) ReportSaveFailure(status, path);

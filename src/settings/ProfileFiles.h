@@ -23,10 +23,13 @@ class ProfileView {
   virtual void RefreshPages() = 0;
 };
 
-// LoadProfileFile results.
-inline constexpr int kProfileLoaded = 1;
-inline constexpr int kProfileNotLoaded = 0;
-inline constexpr int kProfileInvalid = 255;
+// What LoadProfileFile made of a file (the values are the codes the main
+// window knows them by).
+enum class ProfileLoad : int {
+  not_loaded = 0,  // missing or unreadable
+  loaded = 1,
+  invalid = 255,  // not a profile: its magic is wrong
+};
 
 class ProfileFiles {
  public:
@@ -37,14 +40,17 @@ class ProfileFiles {
   void CopyFactoryDataFiles();
   // Loads ConfigInfo.cfg and the current profile; marks the profile buttons.
   void LoadProfileIndex();
-  int LoadProfileFile(const std::u16string& path, bool reportMissing);
-  // Writes the factory profile to path; only when that succeeded is the
-  // current record reset to it. 1 = written.
-  int CreateDefaultProfileFile(const std::u16string& path);
-  // entry is 0..4.
+  ProfileLoad LoadProfileFile(const std::u16string& path, bool reportMissing);
+  // Writes the factory profile to path and makes it the current record,
+  // whether or not the file could be written (the current record is a
+  // profile at all times after start-up). True when the file was written.
+  bool CreateDefaultProfileFile(const std::u16string& path);
+  // entry is 0..4. A profile whose file does not load leaves everything as
+  // it was: the current entry, record, bound macro ids and flags.
   void SwitchProfile(int entry);
-  // After a successful upload: the bound macro ids into the current entry, the
-  // record into its file, the table into ConfigInfo.cfg.
+  // After a successful upload: the bound macro ids into the current entry,
+  // which is marked in use, the record into its file, the table into
+  // ConfigInfo.cfg.
   void SaveCurrentProfile();
   int LoadLanguageNumber();
   void SaveLanguageNumber(int number);

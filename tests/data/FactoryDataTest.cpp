@@ -9,6 +9,7 @@
 #include "FactoryData.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/Utf16Text.h"
+#include "settings/DataPaths.h"
 #include "settings/ProfileFiles.h"
 #include "support/RecordingNotifier.h"
 #include "support/RecordingProfileView.h"
@@ -36,17 +37,35 @@ TEST(FactoryData, ShippedFilesEqualTheGeneratedOnes) {
   }
 }
 
-TEST(FactoryData, FirstRunFromTheShippedFilesLoadsProfile1Silently) {
+// A first run of the program from the shipped install folder, on the real
+// file system, into a fresh data folder.
+class FirstRun : public ::testing::Test {
+ protected:
+  FirstRun() {
+    store->install_folder = CorePath(FactoryFolder());
+    store->data_folder = temp.Child(u"OSTREL\\ZK40");
+    files.CopyFactoryDataFiles();
+  }
+
   test::TempFolder temp;
-  auto fs = CreateSystemFileSystem();
-  auto store = std::make_unique<SettingsStore>();
-  store->install_folder = CorePath(FactoryFolder());
-  store->data_folder = temp.Child(u"OSTREL\\ZK40");
+  std::unique_ptr<FileSystem> fs = CreateSystemFileSystem();
+  std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>();
   test::RecordingNotifier notifier;
   test::RecordingProfileView view;
   StringTable strings;
-  ProfileFiles files(*store, *fs, notifier, strings, view);
-  files.CopyFactoryDataFiles();
+  ProfileFiles files{*store, *fs, notifier, strings, view};
+};
+
+// The install folder holds the factory copy of every data file: a first run
+// from the shipped folder leaves none of the nine missing.
+TEST_F(FirstRun, CopiesAllNineFiles) {
+  for (std::u16string_view name : kDataFiles) {
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(fs->ReadWhole(JoinPath(store->data_folder, name), 1, bytes), FileStatus::ok) << Utf16ToUtf8(name);
+  }
+}
+
+TEST_F(FirstRun, LoadsProfile1Silently) {
   files.LoadProfileIndex();
   EXPECT_TRUE(notifier.shown.empty());
   EXPECT_EQ(store->current_entry, 0);

@@ -23,9 +23,9 @@ class PresenceTest : public ::testing::Test {
   SettingsStore settings;
   test::RecordingPresenceWindow window;
   test::ManualTimer timer;
-  Presence presence{link, window, window, timer, settings};
+  Presence presence{link, window, window, timer, settings, clock};
 
-  void SetUp() override { ASSERT_EQ(link.OpenDevice(), 1); }
+  void SetUp() override { ASSERT_TRUE(link.OpenDevice()); }
   void Unplug() {
     mouse.interfaces.clear();
     presence.OnDeviceChange(kDeviceRemoveComplete, kMouseName);
@@ -138,17 +138,48 @@ TEST_F(PresenceTest, RemovalWhileAnArrivalWaitsEndsTheWait) {
   EXPECT_EQ(window.log, (Log{"remove hooks", kLost, "close"}));
 }
 
-TEST_F(PresenceTest, ATimerThatDoesNotStartLeavesTheArrivalToTheNextBroadcast) {
+// Virtual waits that run a step of the test after each one.
+struct SteppingSleeper final : Sleeper {
+  int waits = 0;
+  std::function<void(int)> after_wait;
+  void SleepMs(std::uint32_t) override {
+    ++waits;
+    if (after_wait) after_wait(waits);
+  }
+};
+
+// Without a timer the arrival is not dropped: it is retried here, 2500 ms
+// apart and without limit, asking for a timer again each time.
+TEST_F(PresenceTest, AnArrivalWhoseRetryTimerCannotStartIsRetriedAllTheSame) {
   Unplug();
   window.log.clear();
   timer.refuse = true;
-  presence.OnDeviceChange(kDeviceArrival, kMouseName);
-  EXPECT_FALSE(presence.ArrivalPending());
-  timer.refuse = false;
-  mouse.interfaces = {Zk40Interface()};
-  presence.OnDeviceChange(kDeviceArrival, kMouseName);
+  SteppingSleeper sleeper;
+  sleeper.after_wait = [&](int waits) {
+    if (waits == 3) mouse.interfaces = {Zk40Interface()};  // the interface appears at last
+  };
+  Presence retrying{link, window, window, timer, settings, sleeper};
+  retrying.OnDeviceChange(kDeviceArrival, kMouseName);
   EXPECT_TRUE(link.IsOpen());
-  EXPECT_EQ(window.log, (Log{"firmware 17", "install hooks", kFound}));
+  EXPECT_EQ(sleeper.waits, 3);
+  EXPECT_EQ(timer.starts, 3);
+  EXPECT_EQ(window.log, (Log{"remove hooks", "firmware 17", "install hooks", kFound}));
+}
+
+TEST_F(PresenceTest, AnArrivalRetriedWithoutATimerGoesBackToOneOnceItCanHaveIt) {
+  Unplug();
+  timer.refuse = true;
+  SteppingSleeper sleeper;
+  sleeper.after_wait = [&](int) { timer.refuse = false; };
+  Presence retrying{link, window, window, timer, settings, sleeper};
+  retrying.OnDeviceChange(kDeviceArrival, kMouseName);
+  EXPECT_EQ(sleeper.waits, 1);
+  EXPECT_TRUE(retrying.ArrivalPending());
+  EXPECT_TRUE(timer.running);
+  mouse.interfaces = {Zk40Interface()};
+  timer.Tick();
+  EXPECT_TRUE(link.IsOpen());
+  EXPECT_FALSE(timer.running);
 }
 
 TEST_F(PresenceTest, FirmwareTextIsTheVersionOrEmpty) {

@@ -43,7 +43,7 @@ class UploadTest : public ::testing::Test, protected test::UploadRig {
 };
 
 TEST_F(UploadTest, FactoryProfileWritesEveryButtonsOwnCodeAndReportsEachStep) {
-  ASSERT_EQ(sequence.Run(), 1);
+  ASSERT_TRUE(sequence.Run());
   EXPECT_EQ(Slot(0), DeviceCode(0x01, 0x00, 0xF0, 0x00));
   EXPECT_EQ(Slot(1), DeviceCode(0x01, 0x00, 0xF1, 0x00));
   EXPECT_EQ(Slot(2), DeviceCode(0x01, 0x00, 0xF2, 0x00));
@@ -74,7 +74,7 @@ TEST_F(UploadTest, MacroButtonsGetSlotNumbersInButtonOrder) {
   store->macros[3] = Macro(2, {Press('B')}, kMacroB);
   Bind(2, kMacroB);  // right, key-matrix slot 1
   Bind(1, kMacroA);  // middle, key-matrix slot 2: uploaded first
-  ASSERT_EQ(sequence.Run(), 1);
+  ASSERT_TRUE(sequence.Run());
   EXPECT_EQ(Slot(2), DeviceCode(0x09, 0x00, 0x01, 0x03));
   EXPECT_EQ(Slot(1), DeviceCode(0x09, 0x00, 0x02, 0x02));
   const MouseState state = mouse.State();
@@ -94,7 +94,7 @@ TEST_F(UploadTest, AMissingOrEmptyMacroLeavesItsSlotZeroAndUsesNoSlotNumber) {
   Bind(1, 0x15000001);   // deleted macro
   Bind(2, 0);            // bound to nothing
   Bind(3, kMacroB);
-  ASSERT_EQ(sequence.Run(), 1);
+  ASSERT_TRUE(sequence.Run());
   EXPECT_EQ(Slot(0), 0u);
   EXPECT_EQ(Slot(2), 0u);
   EXPECT_EQ(Slot(1), 0u);
@@ -105,12 +105,12 @@ TEST_F(UploadTest, AMissingOrEmptyMacroLeavesItsSlotZeroAndUsesNoSlotNumber) {
 
 TEST_F(UploadTest, HostActionKeepsTheButtonsOwnCodeAndIsInterceptedUntilChangedBack) {
   store->current_record.buttons[2].function_type = kHostActionType;
-  ASSERT_EQ(sequence.Run(), 1);
+  ASSERT_TRUE(sequence.Run());
   EXPECT_EQ(Slot(1), DeviceCode(0x01, 0x00, 0xF1, 0x00));
   EXPECT_TRUE(hooks.IsIntercepted(kRightDown));
 
   store->current_record.buttons[2].function_type = 2;  // Menu
-  ASSERT_EQ(sequence.Run(), 1);
+  ASSERT_TRUE(sequence.Run());
   EXPECT_FALSE(hooks.IsIntercepted(kRightDown));
   EXPECT_EQ(hooks.InterceptList(), (std::array<std::uint32_t, kInterceptSlots>{}));
 }
@@ -123,7 +123,7 @@ TEST_F(UploadTest, UnknownAndComboTypesAndDpiStagesAsCoded) {
   store->current_record.dpi_stages[3] = 0;
   store->current_record.dpi_stages[4] = 0;
   store->current_record.report_interval_ms = 3;
-  ASSERT_EQ(sequence.Run(), 1);
+  ASSERT_TRUE(sequence.Run());
   EXPECT_EQ(Slot(5), 0u);
   EXPECT_EQ(Slot(4), DeviceCode(0x00, 0x01, 0x06, 0x00));
   EXPECT_EQ(mouse.State().dpi_select, 2);
@@ -132,7 +132,7 @@ TEST_F(UploadTest, UnknownAndComboTypesAndDpiStagesAsCoded) {
 
 TEST_F(UploadTest, TouchSensingFailureStopsEverythingAfterIt) {
   mouse.RejectFeatureStartingWith({0x03});
-  EXPECT_EQ(sequence.Run(), 0);
+  EXPECT_FALSE(sequence.Run());
   EXPECT_EQ(observer.Events().back(), "failure 4");
   EXPECT_EQ(observer.Progress().back(), 70);
   EXPECT_EQ(mouse.Transfers().back().bytes, test::Feature({0x03, 0xA0}));  // nothing after the failed report
@@ -148,10 +148,10 @@ TEST_F(UploadTest, EachCheckedStepFailsWithItsOwnIndex) {
     EmulatedMouse fresh{clock, clock};
     CUSBDriver freshLink{fresh, clock};
     test::RecordingUploadObserver seen;
-    UploadSequence run{*store, freshLink, hooks, clock, seen};
-    ASSERT_EQ(freshLink.OpenDevice(), 1);
+    UploadSequence run{*store, freshLink, hooks, seen};
+    ASSERT_TRUE(freshLink.OpenDevice());
     fresh.RejectFeatureStartingWith(prefix);
-    EXPECT_EQ(run.Run(), 0);
+    EXPECT_FALSE(run.Run());
     EXPECT_EQ(seen.Events().back(), expected);
     EXPECT_EQ(seen.Results(), 1);
     if (expected == "failure 5") {
@@ -164,16 +164,22 @@ TEST_F(UploadTest, UnpluggedMouseFailsAtTheKeyMatrixAfterTheMacros) {
   store->macros[0] = Macro(1, {Press('A')}, kMacroA);
   Bind(6, kMacroA);
   mouse.UnplugAfter(0);
-  EXPECT_EQ(sequence.Run(), 0);
+  EXPECT_FALSE(sequence.Run());
   EXPECT_EQ(observer.Events().back(), "failure 0");
   EXPECT_EQ(Commands(), (std::vector<int>{0x0113, 0x0112}));  // the failed macro was not an error
+}
+
+TEST_F(UploadTest, AKeyMatrixWhoseWritesNeverCompletedIsNotReportedAsUploaded) {
+  mouse.AnswerWritesPending(std::nullopt);
+  EXPECT_FALSE(sequence.Run());
+  EXPECT_EQ(observer.Events().back(), "failure 0");
 }
 
 TEST_F(UploadTest, AMacroTheMouseRefusedStillGetsItsCode) {
   store->macros[0] = Macro(1, {Press('A'), Release('A')}, kMacroA);
   Bind(0, kMacroA);
   mouse.RejectFeatureStartingWith({0x13});
-  EXPECT_EQ(sequence.Run(), 1);
+  EXPECT_TRUE(sequence.Run());
   EXPECT_EQ(Slot(0), DeviceCode(0x09, 0x00, 0x01, 0x03));
   EXPECT_EQ(clock.NowMs(), 1100u + 50u);  // the refused command sent no blocks
 }

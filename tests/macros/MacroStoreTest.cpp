@@ -60,6 +60,16 @@ TEST_F(MacroStoreTest, LoadFillsTheSlotsAShortFileHoldsAndLeavesTheRestFree) {
   EXPECT_TRUE(notifier.shown.empty());
 }
 
+// An empty file is read as an empty table (reading zero bytes into the table
+// must not touch the empty buffer at all).
+TEST_F(MacroStoreTest, AnEmptyMacroFileLoadsAnEmptyTable) {
+  fs.AddFile(kPath, Bytes{});
+  table()[3].macro_id = 99;
+  EXPECT_EQ(macros.Load(), 1);
+  EXPECT_EQ(table()[3].macro_id, 0u);
+  EXPECT_TRUE(notifier.shown.empty());
+}
+
 TEST_F(MacroStoreTest, LoadReportsOnlyAMissingFile) {
   EXPECT_EQ(macros.Load(), 0);
   ASSERT_EQ(notifier.shown.size(), 1u);
@@ -94,14 +104,14 @@ TEST_F(MacroStoreTest, SaveOfAMissingFileTellsTheUserAndCreatesIt) {
 TEST_F(MacroStoreTest, SaveReportsDeniedAccessAndKeepsTheOldFile) {
   macros.Save();  // creates it
   notifier.shown.clear();
-  fs.Fail(FsOp::write, u"", FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, u"", FileStatus::access_denied);
   table()[0] = Macro(1, {Press('A')}, Id(21, 1));
   macros.Save();
   ASSERT_EQ(notifier.shown.size(), 1u);
   EXPECT_EQ(notifier.shown[0].text, u"No access (4)");
   EXPECT_EQ(Saved(0).macro_id, 0u);
 
-  fs.Fail(FsOp::write, u"", FileStatus::disk_full);
+  fs.Fail(FsOp::create_new, u"", FileStatus::disk_full);
   macros.Save();
   EXPECT_EQ(notifier.shown.size(), 1u);  // other failures stay silent
 }
@@ -117,7 +127,7 @@ TEST_F(MacroStoreTest, StoreRefusesRecordsThatAreNotMacros) {
   EXPECT_EQ(macros.Store(nullptr), 0);
   EXPECT_EQ(macros.Store(&small), 0);
   EXPECT_EQ(macros.Store(&foreign), 0);
-  EXPECT_EQ(fs.CallCount(FsOp::write), 0);
+  EXPECT_EQ(fs.CallCount(FsOp::create_new), 0);
   MacroRecord otherLowHalf = Macro(1, {Press('A')}, Id(21, 1));
   otherLowHalf.magic = 0xE8E80000;
   EXPECT_EQ(macros.Store(&otherLowHalf), 1);
@@ -150,10 +160,10 @@ TEST_F(MacroStoreTest, StoreTakesTheFirstSlotWithoutMagicAndRefusesAFullTable) {
   EXPECT_EQ(table()[1].loop_count, 0xFFFEu);
 
   for (std::size_t i = 0; i < kMacroSlots; ++i) table()[i] = Macro(1, {Press('A')}, Id(21, 100 + std::uint32_t(i)));
-  const int writes = fs.CallCount(FsOp::write);
+  const int writes = fs.CallCount(FsOp::create_new);
   const MacroRecord extra = Macro(1, {Press('A')}, Id(21, 9999));
   EXPECT_EQ(macros.Store(&extra), 0);
-  EXPECT_EQ(fs.CallCount(FsOp::write), writes);
+  EXPECT_EQ(fs.CallCount(FsOp::create_new), writes);
   EXPECT_TRUE(notifier.shown.empty());
 }
 
@@ -181,7 +191,7 @@ TEST_F(MacroStoreTest, DeleteRefusesAMacroBoundInAnyProfileOrTheLiveAssignments)
   settings->ui_is_chinese = 1;
   EXPECT_EQ(macros.Delete(Id(21, 1)), 0);
   EXPECT_EQ(LastText(), u"当前宏正在被使用，不能删除！");
-  EXPECT_EQ(fs.CallCount(FsOp::write), 0);
+  EXPECT_EQ(fs.CallCount(FsOp::create_new), 0);
   EXPECT_EQ(table()[0].macro_id, Id(21, 1));
 
   settings->index[3].entry_macro_ids[6] = 0;
@@ -199,7 +209,7 @@ TEST_F(MacroStoreTest, DeletingAMacroThatWasNeverStoredStillRewritesTheFile) {
   HaveFile();
   table()[0] = Macro(1, {Press('A')}, Id(21, 1));
   EXPECT_EQ(macros.Delete(Id(21, 2)), 1);
-  EXPECT_EQ(fs.CallCount(FsOp::write), 1);
+  EXPECT_EQ(fs.CallCount(FsOp::create_new), 1);
   EXPECT_EQ(table()[0].macro_id, Id(21, 1));
   EXPECT_FALSE(macros.IsInUse(0));  // unbound buttons hold 0: it is never a macro in use
 }
@@ -228,7 +238,7 @@ TEST_F(MacroStoreTest, RenameCutsToTwentyCharactersAndSavesOnlyAChange) {
   EXPECT_EQ(ReadFixedText(Saved(1).name), u"a name of thirty cha");
   EXPECT_EQ(macros.Rename(Id(21, 1), u"a name of thirty characters..."), 0);
   EXPECT_EQ(macros.Rename(Id(21, 9), u"x"), 0);
-  EXPECT_EQ(fs.CallCount(FsOp::write), 1);
+  EXPECT_EQ(fs.CallCount(FsOp::create_new), 1);
 }
 
 }  // namespace

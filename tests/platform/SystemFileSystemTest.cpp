@@ -50,6 +50,26 @@ TEST_F(SystemFileSystemTest, MissingFileOrFolderIsNotFound) {
   EXPECT_FALSE(fs->FolderExists(temp.Child(u"missing")));
 }
 
+TEST_F(SystemFileSystemTest, CreateNewLeavesAnExistingFileAlone) {
+  const auto path = temp.Child(u"taken.cfg");
+  ASSERT_EQ(fs->CreateNew(path, Bytes{1, 2}), FileStatus::ok);
+  EXPECT_EQ(fs->CreateNew(path, Bytes{3}), FileStatus::already_exists);
+  Bytes out;
+  ASSERT_EQ(fs->ReadWhole(path, 10, out), FileStatus::ok);
+  EXPECT_EQ(out, (Bytes{1, 2}));
+}
+
+// A file name the system just takes, beside which the temporary name of a
+// replacing write is too long: the save still happens.
+TEST_F(SystemFileSystemTest, ANameTooLongForTheTemporaryIsStillSaved) {
+  const auto path = temp.Child(std::u16string(250, u'n') + u".cfg");
+  ASSERT_EQ(fs->WriteWhole(path, Bytes{1}), FileStatus::ok) << "the system takes the name itself";
+  ASSERT_EQ(WriteFileReplacing(*fs, path, Bytes{4, 5}), FileStatus::ok);
+  Bytes out;
+  ASSERT_EQ(fs->ReadWhole(path, 10, out), FileStatus::ok);
+  EXPECT_EQ(out, (Bytes{4, 5}));
+}
+
 TEST_F(SystemFileSystemTest, CreatesNestedFoldersAndAcceptsAnExistingOne) {
   const auto nested = temp.Child(u"OSTREL\\ZK40\\Profile");
   EXPECT_EQ(fs->CreateFolder(nested), FileStatus::ok);

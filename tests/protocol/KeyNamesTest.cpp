@@ -18,16 +18,25 @@ TEST(KeyNames, MacroStepNamesUseTheLowEightBits) {
   EXPECT_EQ(MacroKeyName(0xC0), u"~");
 }
 
+const AsciiKeyboardLayout kUs;
+
+// A layout on which Y and Z trade places, as on a German keyboard.
+struct GermanLetters final : KeyboardLayout {
+  std::uint8_t TypedCharacter(std::uint32_t vk) const override {
+    return vk == 'Y' ? 'z' : vk == 'Z' ? 'y' : kUs.TypedCharacter(vk);
+  }
+};
+
 TEST(KeyNames, VirtualKeyNamesAndTheTypedCharacterFallback) {
-  EXPECT_EQ(VkName(0x6C), u"\\");
-  EXPECT_EQ(VkName(0x2B), u"Enter");
-  EXPECT_EQ(VkName(0x2C), u"PrtSc SysRq");
-  EXPECT_EQ(VkName(0x00), u"");
-  EXPECT_EQ(VkName(0xFF), u"");
-  EXPECT_EQ(VkName('Q'), u"Q");  // typed as "q", shown in upper case
-  EXPECT_EQ(VkName('7'), u"7");
-  EXPECT_EQ(VkName(0xBA), u";");
-  EXPECT_EQ(VkName(0x07), u"");  // types nothing
+  EXPECT_EQ(VkName(0x6C, kUs), u"\\");
+  EXPECT_EQ(VkName(0x2B, kUs), u"Enter");
+  EXPECT_EQ(VkName(0x2C, kUs), u"PrtSc SysRq");
+  EXPECT_EQ(VkName(0x00, kUs), u"");
+  EXPECT_EQ(VkName(0xFF, kUs), u"");
+  EXPECT_EQ(VkName('Q', kUs), u"Q");  // typed as "q", shown in upper case
+  EXPECT_EQ(VkName('7', kUs), u"7");
+  EXPECT_EQ(VkName(0xBA, kUs), u";");
+  EXPECT_EQ(VkName(0x07, kUs), u"");  // types nothing
 
   struct Layout final : KeyboardLayout {
     std::uint8_t TypedCharacter(std::uint32_t) const override { return 0xE9; }
@@ -53,14 +62,27 @@ TEST(KeyNames, UsageTableBothWays) {
 std::uint32_t Combo(std::uint8_t modifiers, std::uint8_t usage) { return DeviceCode(0x00, modifiers, usage, 0x00); }
 
 TEST(KeyNames, ComboTextNamesModifiersInAFixedOrder) {
-  EXPECT_EQ(ComboText(Combo(0x03, 0x04)), u"Shift + Ctrl + A");
-  EXPECT_EQ(ComboText(Combo(0x0F, 0x04)), u"Shift + Ctrl + Alt + Win + A");
-  EXPECT_EQ(ComboText(Combo(0x00, 0x3A)), u"F1");
-  EXPECT_EQ(ComboText(Combo(0x18, 0x3A)), u"Win + F1");
-  EXPECT_EQ(ComboText(Combo(0x10, 0x3A)), u"M");  // only high bits: the modifier byte is named as a key
+  EXPECT_EQ(ComboText(Combo(0x03, 0x04), kUs), u"Shift + Ctrl + A");
+  EXPECT_EQ(ComboText(Combo(0x0F, 0x04), kUs), u"Shift + Ctrl + Alt + Win + A");
+  EXPECT_EQ(ComboText(Combo(0x00, 0x3A), kUs), u"F1");
+  EXPECT_EQ(ComboText(Combo(0x18, 0x3A), kUs), u"Win + F1");
+  EXPECT_EQ(ComboText(Combo(0x10, 0x3A), kUs), u"M");  // only high bits: the modifier byte is named as a key
   // The Windows shortcuts of the function table read as key combinations.
-  EXPECT_EQ(ComboText(FindFunction(81)->device_code), u"Alt + F4");
-  EXPECT_EQ(ComboText(FindFunction(126)->device_code), u"Win + (+)");
+  EXPECT_EQ(ComboText(FindFunction(81)->device_code, kUs), u"Alt + F4");
+  EXPECT_EQ(ComboText(FindFunction(126)->device_code, kUs), u"Win + (+)");
+}
+
+// Keys without a fixed name are named by what they type on the layout in use,
+// which is never quietly the US one: there is no way to ask without a layout.
+template <typename Code>
+concept NamedWithoutALayout = requires(Code code) { VkName(code); } || requires(Code code) { ComboText(code); };
+static_assert(!NamedWithoutALayout<std::uint32_t>);
+
+TEST(KeyNames, KeysAreNamedAsTheLayoutInUseTypesThem) {
+  const GermanLetters german;
+  EXPECT_EQ(VkName('Y', german), u"Z");
+  EXPECT_EQ(ComboText(Combo(0x01, 0x1C), german), u"Ctrl + Z");  // usage 0x1C is the key Windows calls Y
+  EXPECT_EQ(ComboText(Combo(0x01, 0x1C), kUs), u"Ctrl + Y");
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ const std::u16string kMissingNotice = u"Failed to open file, check whether there
 
 std::u16string Missing(const std::u16string& path) { return FormatText(kMissingNotice, path); }
 
+// Every temporary file a replacing write of path may use, as a fault pattern.
+std::u16string Temporaries(const std::u16string& path) { return path + kTemporaryMark + u"*"; }
+
 template <typename T>
 Bytes Image(const T& value) {
   auto span = BytesOf(value);
@@ -162,6 +165,39 @@ TEST_F(ProfileFilesTest, WrongMagicAtStartUpIsReportedAndReplacedByDefaults) {
   EXPECT_EQ(store->current_record.record_magic, kRecordMagic);
 }
 
+// The current record is a profile at all times after start-up: with no file
+// to load and none that can be written, the defaults are held in memory (an
+// all-zero record would send no button codes at all with the next Apply).
+TEST_F(ProfileFilesTest, StartUpHoldsTheDefaultsWhenNoProfileLoadsAndNoneCanBeWritten) {
+  fs.Fail(FsOp::create_new, u"", FileStatus::disk_full);
+  files.LoadProfileIndex();
+  ProfileRecord defaults;
+  FillProfileDefaults(defaults, false);
+  EXPECT_EQ(std::memcmp(&store->current_record, &defaults, sizeof defaults), 0);
+  EXPECT_FALSE(fs.HasFile(ProfilePath(kData, 1)));
+
+  fs.ClearFaults();
+  fs.Fail(FsOp::replace, u"", FileStatus::other);  // written whole, but the move fails
+  SettingsStore& fresh = *(store = std::make_unique<SettingsStore>());
+  fresh.data_folder = kData;
+  ProfileFiles again{fresh, fs, notifier, strings, view};
+  again.LoadProfileIndex();
+  EXPECT_EQ(fresh.current_record.record_magic, kRecordMagic);
+}
+
+// Empty files read as zeros: an index with no entry in use, language 0 (which
+// start-up leaves alone), and nothing ever read from the empty buffer.
+TEST_F(ProfileFilesTest, EmptyIndexAndLanguageFilesReadAsZero) {
+  fs.AddFile(kIndex, Bytes{});
+  fs.AddFile(kData + u"\\Language.cfg", Bytes{});
+  WriteProfile(1, RecordWithDpi(1750));
+  files.LoadProfileIndex();
+  EXPECT_TRUE(notifier.shown.empty());
+  EXPECT_EQ(store->current_entry, 0);
+  EXPECT_EQ(store->current_record.dpi_stages[0], 1750);
+  EXPECT_EQ(files.LoadLanguageNumber(), 0);
+}
+
 TEST_F(ProfileFilesTest, IndexReadFailureOtherThanMissingIsSilent) {
   fs.Fail(FsOp::read, kIndex, FileStatus::access_denied);
   WriteProfile(1, RecordWithDpi(1750));
@@ -174,28 +210,27 @@ TEST_F(ProfileFilesTest, LoadProfileFileResults) {
   const ProfileRecord before = RecordWithDpi(3000);
   store->current_record = before;
   fs.AddFile(kData + u"\\bad.cfg", Bytes{0, 0, 0, 0});
-  EXPECT_EQ(files.LoadProfileFile(kData + u"\\bad.cfg", true), kProfileInvalid);
+  EXPECT_EQ(files.LoadProfileFile(kData + u"\\bad.cfg", true), ProfileLoad::invalid);
   EXPECT_EQ(std::memcmp(&store->current_record, &before, sizeof before), 0) << "record unchanged";
-  EXPECT_EQ(files.LoadProfileFile(kData + u"\\none.cfg", false), kProfileNotLoaded);
+  EXPECT_EQ(files.LoadProfileFile(kData + u"\\none.cfg", false), ProfileLoad::not_loaded);
   EXPECT_FALSE(fs.HasFile(kData + u"\\none.cfg")) << "nothing created without reportMissing";
 }
 
 // --- default file ----------------------------------------------------------
 
-TEST_F(ProfileFilesTest, DefaultFileThatCannotBeWrittenLeavesTheRecordAndReportsAccess) {
+TEST_F(ProfileFilesTest, DefaultFileThatCannotBeWrittenReportsAccessAndStillGivesTheDefaults) {
   store->current_record = RecordWithDpi(1000);
   const auto path = ProfilePath(kData, 2);
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::access_denied);
-  EXPECT_EQ(files.CreateDefaultProfileFile(path), 0);
-  EXPECT_EQ(store->current_record.dpi_stages[0], 1000);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::access_denied);
+  EXPECT_FALSE(files.CreateDefaultProfileFile(path));
+  EXPECT_EQ(store->current_record.dpi_stages[0], 750);
   EXPECT_EQ(Texts(), std::vector<std::u16string>{u"No access (4)"});
   EXPECT_TRUE(notifier.shown[0].is_notice);
 
   notifier.shown.clear();
   fs.ClearFaults();
   fs.FailWriteAfter(10);  // a full disk is silent, and does not count as written
-  EXPECT_EQ(files.CreateDefaultProfileFile(path), 0);
-  EXPECT_EQ(store->current_record.dpi_stages[0], 1000);
+  EXPECT_FALSE(files.CreateDefaultProfileFile(path));
   EXPECT_TRUE(notifier.shown.empty());
   EXPECT_FALSE(fs.HasFile(path));
 }
@@ -204,7 +239,7 @@ TEST_F(ProfileFilesTest, DefaultFileRecreatesAMissingProfileFolder) {
   test::FakeFileSystem bare;
   bare.AddFolder(kData);
   ProfileFiles f{*store, bare, notifier, strings, view};
-  EXPECT_EQ(f.CreateDefaultProfileFile(ProfilePath(kData, 1)), 1);
+  EXPECT_TRUE(f.CreateDefaultProfileFile(ProfilePath(kData, 1)));
   EXPECT_TRUE(bare.HasFile(ProfilePath(kData, 1)));
 }
 
@@ -229,7 +264,7 @@ TEST_F(ProfileFilesTest, SwitchLoadsTheProfileTakesItsMacrosAndMovesTheActiveFla
   EXPECT_EQ(fs.files.size(), filesBefore) << "a switch writes nothing";
 }
 
-TEST_F(ProfileFilesTest, SwitchToAMissingProfileWritesDefaultsButMovesNothingElse) {
+TEST_F(ProfileFilesTest, SwitchToAMissingProfileWritesADefaultFileButMovesNothing) {
   fs.AddFile(kIndex, Image(IndexWith({{0, true}, {3, false}})));
   WriteProfile(1, RecordWithDpi(500));
   files.LoadProfileIndex();
@@ -238,11 +273,57 @@ TEST_F(ProfileFilesTest, SwitchToAMissingProfileWritesDefaultsButMovesNothingEls
   files.SwitchProfile(3);
   EXPECT_EQ(Texts(), std::vector<std::u16string>{Missing(ProfilePath(kData, 4))});
   EXPECT_TRUE(fs.HasFile(ProfilePath(kData, 4)));
-  EXPECT_EQ(store->current_record.dpi_stages[0], 750) << "defaults";
+  EXPECT_EQ(store->current_entry, 0);
+  EXPECT_EQ(store->current_record.dpi_stages[0], 500) << "the profile the user was on";
   EXPECT_EQ(store->index[0].active, 1u);
   EXPECT_EQ(store->index[3].active, 0u);
   EXPECT_EQ(store->bound_macro_ids[0], 7u);
   EXPECT_EQ(view.refreshes, 0);
+}
+
+TEST_F(ProfileFilesTest, SwitchToAFileThatDoesNotLoadLeavesEverythingWhereItWas) {
+  fs.AddFile(kIndex, Image(IndexWith({{0, true}, {2, false}})));
+  WriteProfile(1, RecordWithDpi(500));
+  const Bytes bad(22160, 0x33);
+  fs.AddFile(ProfilePath(kData, 3), bad);
+  files.LoadProfileIndex();
+  store->current_record.dpi_stages[0] = 1250;  // edited, not yet applied
+  store->bound_macro_ids[0] = 7;
+  files.SwitchProfile(2);
+  EXPECT_EQ(Texts(), std::vector<std::u16string>{ProfilePath(kData, 3) + u" is an invaild Profile!"});
+  EXPECT_EQ(store->current_entry, 0);
+  EXPECT_EQ(store->current_record.dpi_stages[0], 1250);
+  EXPECT_EQ(store->bound_macro_ids[0], 7u);
+  EXPECT_EQ(view.refreshes, 0);
+
+  // The next Apply saves the profile the user was on, into its own file.
+  files.SaveCurrentProfile();
+  EXPECT_EQ(fs.Bytes(ProfilePath(kData, 3)), bad) << "the bad file is not overwritten with another profile";
+  EXPECT_EQ(LeadingWord(std::span(fs.Bytes(ProfilePath(kData, 1))).subspan(22040)), 1250u);
+}
+
+// After ConfigInfo.cfg was lost no entry carries the in-use mark; the entry
+// that is saved gets it, so the profile the user applied is the one the next
+// start loads.
+TEST_F(ProfileFilesTest, TheProfileChoiceSurvivesALostIndex) {
+  WriteProfile(1, RecordWithDpi(500));
+  WriteProfile(3, RecordWithDpi(2000));
+  files.LoadProfileIndex();  // no ConfigInfo.cfg
+  files.SwitchProfile(2);
+  files.SaveCurrentProfile();
+  ProfileIndex saved;
+  AssignFromBytes(saved, fs.Bytes(kIndex));
+  EXPECT_EQ(saved[2].index_magic, kIndexMagic);
+  EXPECT_EQ(saved[2].active, 1u);
+  EXPECT_EQ(saved[0].active, 0u);
+
+  SettingsStore& next = *(store = std::make_unique<SettingsStore>());
+  next.data_folder = kData;
+  ProfileFiles restarted{next, fs, notifier, strings, view};
+  restarted.LoadProfileIndex();
+  EXPECT_EQ(next.current_entry, 2);
+  EXPECT_EQ(next.current_record.dpi_stages[0], 2000);
+  EXPECT_EQ(view.selected, (std::array<bool, 5>{false, false, true, false, false}));
 }
 
 // --- save after upload -----------------------------------------------------
@@ -270,7 +351,9 @@ TEST_F(ProfileFilesTest, DiskFullDuringSaveKeepsThePreviousFileByteForByte) {
   fs.FailWriteAfter(4096);
   files.SaveCurrentProfile();
   EXPECT_EQ(fs.Bytes(ProfilePath(kData, 1)), before);
-  EXPECT_FALSE(fs.HasFile(TemporaryPathFor(ProfilePath(kData, 1))));
+  for (const auto& [path, bytes] : fs.files) {
+    EXPECT_EQ(path.find(kTemporaryMark), std::u16string::npos) << "no temporary file is left";
+  }
   EXPECT_TRUE(fs.HasFile(kIndex)) << "the index is still written";
   EXPECT_TRUE(notifier.shown.empty()) << "a full disk is not one of the reported causes";
 }
@@ -279,11 +362,12 @@ TEST_F(ProfileFilesTest, SaveFailuresAreReportedByCause) {
   files.LoadProfileIndex();
   notifier.shown.clear();
   const auto path = ProfilePath(kData, 1);
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::not_found);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::not_found);
+  fs.Fail(FsOp::write, path, FileStatus::not_found);  // the folder has gone
   files.SaveCurrentProfile();
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::access_denied);
   files.SaveCurrentProfile();
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::other);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::other);
   files.SaveCurrentProfile();
   EXPECT_EQ(Texts(), (std::vector<std::u16string>{u"Cannot find " + path, u"No access (5)"}));
   for (const auto& s : notifier.shown) EXPECT_EQ(s.caption, u"Info");
@@ -305,7 +389,7 @@ TEST_F(ProfileFilesTest, LanguageNumberIsFourBytesAndFallsBackToOne) {
   fs.Fail(FsOp::read, path, FileStatus::access_denied);
   EXPECT_EQ(files.LoadLanguageNumber(), 1);
   EXPECT_TRUE(notifier.shown.empty());
-  fs.Fail(FsOp::write, TemporaryPathFor(path), FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, Temporaries(path), FileStatus::access_denied);
   files.SaveLanguageNumber(3);
   EXPECT_EQ(Texts(), std::vector<std::u16string>{u"No access (5)"});
 }
@@ -325,7 +409,15 @@ TEST_F(ProfileFilesTest, ImportTakesAProfileAndRefusesAnythingElse) {
   EXPECT_EQ(store->current_record.dpi_stages[0], 3000);
   EXPECT_EQ(Texts(), (std::vector<std::u16string>{zero + u" is an invaild Profile!", none + u" is an invaild Profile!",
                                                   good + u" import success!"}));
-  EXPECT_EQ(fs.CallCount(FsOp::write), 0) << "an import is neither saved nor sent";
+  EXPECT_EQ(fs.CallCount(FsOp::write) + fs.CallCount(FsOp::create_new), 0) << "an import is neither saved nor sent";
+}
+
+TEST_F(ProfileFilesTest, ExportLeavesTheUsersOtherFilesAlone) {
+  fs.AddFile(u"D:\\out\\mine.cfg.new", Bytes{1, 2, 3});
+  files.ExportProfile(u"D:\\out\\mine.cfg");
+  EXPECT_TRUE(fs.HasFile(u"D:\\out\\mine.cfg"));
+  ASSERT_TRUE(fs.HasFile(u"D:\\out\\mine.cfg.new"));
+  EXPECT_EQ(fs.Bytes(u"D:\\out\\mine.cfg.new"), (Bytes{1, 2, 3}));
 }
 
 TEST_F(ProfileFilesTest, ExportWritesTheRecordOrSaysItFailed) {

@@ -28,8 +28,19 @@ int FakeFileSystem::CallCount(FsOp op) const {
 
 std::optional<FileStatus> FakeFileSystem::Fault(FsOp op, const std::u16string& path) {
   calls.emplace_back(op, path);
+  if (once_ && once_->first == op) {
+    const FileStatus status = once_->second;
+    once_.reset();
+    return status;
+  }
   if (auto it = faults_.find({op, path}); it != faults_.end()) return it->second;
-  if (auto it = faults_.find({op, u""}); it != faults_.end()) return it->second;
+  for (const auto& [key, status] : faults_) {
+    const std::u16string& pattern = key.second;
+    if (key.first != op) continue;
+    if (pattern.empty()) return status;
+    if (pattern.back() == u'*' && path.compare(0, pattern.size() - 1, pattern, 0, pattern.size() - 1) == 0)
+      return status;
+  }
   return std::nullopt;
 }
 
@@ -50,6 +61,17 @@ FileStatus FakeFileSystem::ReadWhole(const std::u16string& path, std::size_t max
 
 FileStatus FakeFileSystem::WriteWhole(const std::u16string& path, std::span<const std::uint8_t> bytes) {
   if (auto f = Fault(FsOp::write, path)) return *f;
+  return Store(path, bytes);
+}
+
+FileStatus FakeFileSystem::CreateNew(const std::u16string& path, std::span<const std::uint8_t> bytes) {
+  if (auto f = Fault(FsOp::create_new, path)) return *f;
+  if (files.count(path)) return FileStatus::already_exists;
+  return Store(path, bytes);
+}
+
+FileStatus FakeFileSystem::Store(const std::u16string& path, std::span<const std::uint8_t> bytes) {
+  if (path_limit_ && path.size() > path_limit_->first) return path_limit_->second;
   if (!ParentExists(path)) return FileStatus::not_found;
   if (short_write_) {
     const std::size_t kept = std::min(*short_write_, bytes.size());

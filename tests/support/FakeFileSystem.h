@@ -6,13 +6,14 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/FileSystem.h"
 
 namespace zk40::test {
 
-enum class FsOp { read, write, replace, remove, copy, create_folder };
+enum class FsOp { read, write, create_new, replace, remove, copy, create_folder };
 
 class FakeFileSystem final : public FileSystem {
  public:
@@ -26,15 +27,26 @@ class FakeFileSystem final : public FileSystem {
   bool HasFile(const std::u16string& path) const { return files.count(path) != 0; }
   const std::vector<std::uint8_t>& Bytes(const std::u16string& path) const { return files.at(path); }
 
-  // Every later op on path (or on any path when path is empty) fails with status.
+  // Every later op on path fails with status: on any path when path is
+  // empty, on every path that begins with it when it ends with '*'.
   void Fail(FsOp op, const std::u16string& path, FileStatus status);
+  // The next op of this kind fails with status (on whatever path).
+  void FailOnce(FsOp op, FileStatus status) { once_.emplace(op, status); }
+  // Writes and creations of paths longer than length fail with status, as a
+  // system with a path limit does.
+  void LimitPathLength(std::size_t length, FileStatus status) { path_limit_ = {length, status}; }
   // The next write stores only the first bytes, then reports a full disk.
   void FailWriteAfter(std::size_t bytes) { short_write_ = bytes; }
-  void ClearFaults() { faults_.clear(); short_write_.reset(); }
+  void ClearFaults() {
+    faults_.clear();
+    short_write_.reset();
+    once_.reset();
+  }
   int CallCount(FsOp op) const;
 
   FileStatus ReadWhole(const std::u16string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out) override;
   FileStatus WriteWhole(const std::u16string& path, std::span<const std::uint8_t> bytes) override;
+  FileStatus CreateNew(const std::u16string& path, std::span<const std::uint8_t> bytes) override;
   FileStatus MoveReplacing(const std::u16string& from, const std::u16string& to) override;
   FileStatus Remove(const std::u16string& path) override;
   FileStatus Copy(const std::u16string& from, const std::u16string& to) override;
@@ -44,9 +56,12 @@ class FakeFileSystem final : public FileSystem {
  private:
   std::optional<FileStatus> Fault(FsOp op, const std::u16string& path);
   bool ParentExists(const std::u16string& path) const;
+  FileStatus Store(const std::u16string& path, std::span<const std::uint8_t> bytes);
 
   std::map<std::pair<FsOp, std::u16string>, FileStatus> faults_;
   std::optional<std::size_t> short_write_;
+  std::optional<std::pair<FsOp, FileStatus>> once_;
+  std::optional<std::pair<std::size_t, FileStatus>> path_limit_;
 };
 
 }  // namespace zk40::test

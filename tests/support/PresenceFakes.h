@@ -28,7 +28,11 @@ class RecordingPresenceWindow final : public PresenceWindow, public CountdownNot
     log.push_back("firmware " + Utf16ToUtf8(text));
   }
   void InstallHooks() override { log.push_back("install hooks"); }
-  void RemoveHooks() override { log.push_back("remove hooks"); }
+  std::function<void()> on_remove_hooks;  // called as the hooks go
+  void RemoveHooks() override {
+    log.push_back("remove hooks");
+    if (on_remove_hooks) on_remove_hooks();
+  }
   void PostClose() override { log.push_back("close"); }
   void ShowCountdownNotice(const std::u16string& text) override { log.push_back("notice " + Utf16ToUtf8(text)); }
 };

@@ -24,7 +24,9 @@ class RecordingUploadObserver final : public UploadObserver {
     Add("pointer " + std::to_string(p) + " " + std::to_string(s) + " " + std::to_string(l), false);
   }
   void OnUploadFinished() override { Add("success", true); }
-  void OnUploadFailed(int index) override { Add("failure " + std::to_string(index), true); }
+  void OnUploadFailed(UploadError error) override {
+    Add("failure " + std::to_string(static_cast<int>(error)), true);
+  }
 
   std::vector<std::string> Events() {
     std::lock_guard lock(mutex_);

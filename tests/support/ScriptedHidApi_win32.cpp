@@ -193,7 +193,7 @@ struct ScriptedCalls {
 
   static BOOL WINAPI Write(HANDLE h, LPCVOID buffer, DWORD length, LPDWORD, LPOVERLAPPED overlapped) {
     S().calls.push_back("write");
-    if (S().in_flight_) S().record_reused_in_flight = true;
+    if (S().in_flight_ && S().in_flight_ == overlapped) S().record_reused_in_flight = true;
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     S().writes.emplace_back(bytes, bytes + length);
     S().write_handles.push_back(h);
@@ -205,7 +205,8 @@ struct ScriptedCalls {
         return Fail(ERROR_GEN_FAILURE);
       case ScriptedWrite::pending_completes:
       case ScriptedWrite::pending_never_completes:
-        S().in_flight_ = true;
+      case ScriptedWrite::pending_ignores_cancel:
+        S().in_flight_ = overlapped;
         S().completed_ = false;
         return Fail(ERROR_IO_PENDING);
     }
@@ -222,20 +223,21 @@ struct ScriptedCalls {
     return WAIT_TIMEOUT;
   }
 
-  static BOOL WINAPI Cancel(HANDLE) {
-    S().calls.push_back("cancel");
-    if (S().in_flight_) S().completed_ = true;  // completes as cancelled
+  static BOOL WINAPI Cancel(HANDLE, LPOVERLAPPED overlapped) {
+    S().calls.push_back(overlapped ? "cancel" : "cancel all");
+    // Completes as cancelled, unless the driver ignores cancels.
+    if (S().in_flight_ && S().write != ScriptedWrite::pending_ignores_cancel) S().completed_ = true;
     return TRUE;
   }
 
-  static BOOL WINAPI Result(HANDLE, LPOVERLAPPED, LPDWORD transferred, BOOL wait) {
+  static BOOL WINAPI Result(HANDLE, LPOVERLAPPED overlapped, LPDWORD transferred, BOOL wait) {
     S().calls.push_back("result");
-    if (S().in_flight_ && !S().completed_) {
+    if (S().in_flight_ == overlapped && !S().completed_) {
       if (wait) S().waited_forever = true;
       return Fail(ERROR_IO_INCOMPLETE);
     }
-    const bool cancelled = S().write == ScriptedWrite::pending_never_completes;
-    S().in_flight_ = false;
+    const bool cancelled = S().write != ScriptedWrite::pending_completes;
+    S().in_flight_ = nullptr;
     if (cancelled) return Fail(ERROR_OPERATION_ABORTED);
     *transferred = 33;
     return TRUE;

@@ -39,7 +39,9 @@ struct ScriptedUsbDevice {
   bool property_answers = true;
 };
 
-enum class ScriptedWrite { done, fails, pending_completes, pending_never_completes };
+// pending_never_completes: the write completes only when cancelled;
+// pending_ignores_cancel: not even then.
+enum class ScriptedWrite { done, fails, pending_completes, pending_never_completes, pending_ignores_cancel };
 
 class ScriptedHidApi {
  public:
@@ -106,7 +108,7 @@ class ScriptedHidApi {
   int open_lists_ = 0;
   int held_preparsed_ = 0;
   DWORD last_error_ = 0;
-  bool in_flight_ = false;
+  const OVERLAPPED* in_flight_ = nullptr;  // the record of the write in flight
   bool completed_ = false;
 };
 

@@ -14,7 +14,7 @@ namespace zk40::test {
 
 struct UploadRig {
   UploadRig() { FillProfileDefaults(store->current_record, false); }
-  bool Open() { return link.OpenDevice() == 1; }
+  bool Open() { return link.OpenDevice(); }
 
   VirtualClock clock;
   EmulatedMouse mouse{clock, clock};
@@ -22,7 +22,7 @@ struct UploadRig {
   HookState hooks;
   std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>();
   RecordingUploadObserver observer;
-  UploadSequence sequence{*store, link, hooks, clock, observer};
+  UploadSequence sequence{*store, link, hooks, observer};
 };
 
 }  // namespace zk40::test

@@ -48,7 +48,7 @@ class HidSystemWin32Test : public ::testing::Test {
 TEST_F(HidSystemWin32Test, TheFirstOfTwoMatchingInterfacesIsOpenedAsTheLinkNeedsIt) {
   os.interfaces = {Interface(L"first"), Interface(L"second")};
   os.interfaces[0].caps = {{0xFF01, 0x22, 6, 32}};
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   EXPECT_EQ(link.ReportId(), 6);
   EXPECT_EQ(link.ReportLength(), 32u);
 
@@ -100,7 +100,7 @@ TEST_F(HidSystemWin32Test, InterfacesThatFailAnyCheckArePassedOver) {
   os.interfaces = bad;
   os.interfaces.push_back(Interface(L"good"));
 
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   const std::vector<std::wstring> opened = OpenedPaths();
   EXPECT_EQ(opened.back(), L"good");
   EXPECT_EQ(std::count(opened.begin(), opened.end(), L"good"), 3);
@@ -111,7 +111,7 @@ TEST_F(HidSystemWin32Test, InterfacesThatFailAnyCheckArePassedOver) {
 TEST_F(HidSystemWin32Test, AFailedSecondOpenLeavesTheLinkClosed) {
   os.interfaces = {Interface(L"mouse")};
   os.interfaces[0].write_opens = false;
-  EXPECT_EQ(link.OpenDevice(), 0);
+  EXPECT_FALSE(link.OpenDevice());
   EXPECT_FALSE(link.IsOpen());
   EXPECT_EQ(OpenedPaths().size(), 2u);  // query and read
   EXPECT_EQ(os.OpenHandles(), 2);       // only the events: the read handle was closed
@@ -121,46 +121,45 @@ TEST_F(HidSystemWin32Test, AFailedSecondOpenLeavesTheLinkClosed) {
 
 TEST_F(HidSystemWin32Test, OpeningWhileOpenClosesTheOldHandlesFirst) {
   os.interfaces = {Interface(L"mouse")};
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   os.calls.clear();
-  ASSERT_EQ(link.OpenDevice(), 1);
-  ASSERT_GE(os.calls.size(), 3u);
+  ASSERT_TRUE(link.OpenDevice());
+  ASSERT_GE(os.calls.size(), 4u);
   EXPECT_EQ(os.calls[0], "close");
-  EXPECT_EQ(os.calls[1], "close");
-  EXPECT_EQ(os.calls[2], "open mouse");
+  EXPECT_EQ(os.calls[1], "cancel all");  // whatever the write handle had in flight
+  EXPECT_EQ(os.calls[2], "close");
+  EXPECT_EQ(os.calls[3], "open mouse");
   EXPECT_EQ(os.OpenHandles(), 4);
 
   os.interfaces.clear();  // the mouse has gone
-  EXPECT_EQ(link.OpenDevice(), 0);
+  EXPECT_FALSE(link.OpenDevice());
   EXPECT_FALSE(link.IsOpen());
   EXPECT_EQ(os.OpenHandles(), 2);
 }
 
 TEST_F(HidSystemWin32Test, FeatureReportsUseTheirHandlesWithReportLengthPlusOneBytes) {
   os.interfaces = {Interface(L"mouse")};
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   const HANDLE read = os.opens[1].handle;
   const HANDLE write = os.opens[2].handle;
-  ASSERT_EQ(link.SetDpiSelect(3), 1);
+  ASSERT_TRUE(link.SetDpiSelect(3));
   ASSERT_EQ(os.features_set.size(), 1u);
   EXPECT_EQ(os.features_set[0].size(), 65u);
   EXPECT_EQ(os.features_set[0][0], 5);
   EXPECT_EQ(os.features_set[0][1], 0x0B);
   EXPECT_EQ(os.feature_handles.back(), write);
 
-  int version = 0;
-  ASSERT_EQ(link.GetFirmwareVersion(&version), 1);
-  EXPECT_EQ(version, 17);
+  EXPECT_EQ(link.GetFirmwareVersion(), 17);
   EXPECT_EQ(os.feature_handles.back(), read);
 }
 
 TEST_F(HidSystemWin32Test, APendingWriteIsWaitedFor1500msOnTheWriteEventWhichIsThenReset) {
   os.interfaces = {Interface(L"mouse")};
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   os.write = ScriptedWrite::pending_completes;
   os.calls.clear();
-  const std::uint8_t matrix[64] = {1, 2, 3};
-  ASSERT_EQ(link.WriteKeyMatrix(matrix, 64), 1);
+  const std::array<std::uint8_t, 64> matrix = {1, 2, 3};
+  ASSERT_TRUE(link.WriteKeyMatrix(matrix));
   EXPECT_EQ(os.calls, (std::vector<std::string>{"set feature", "write", "wait 1500", "result", "reset", "write",
                                                 "wait 1500", "result", "reset"}));
   const HANDLE event = EventNamed(L"WriteDataOverLappedEvent");
@@ -175,25 +174,45 @@ TEST_F(HidSystemWin32Test, APendingWriteIsWaitedFor1500msOnTheWriteEventWhichIsT
 
 TEST_F(HidSystemWin32Test, AWriteThatNeverCompletesIsCancelledBeforeItsBufferAndRecordAreUsedAgain) {
   os.interfaces = {Interface(L"mouse")};
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   os.write = ScriptedWrite::pending_never_completes;
   os.calls.clear();
-  std::uint8_t matrix[64] = {};
+  std::array<std::uint8_t, 64> matrix{};
   matrix[32] = 0x42;
-  ASSERT_EQ(link.WriteKeyMatrix(matrix, 64), 1);  // the transfer goes on
-  EXPECT_EQ(os.calls, (std::vector<std::string>{"set feature", "write", "wait 1500", "cancel", "result", "reset",
-                                                "write", "wait 1500", "cancel", "result", "reset"}));
+  // The transfer goes on after the first block, but the cancelled writes never reached the mouse.
+  EXPECT_FALSE(link.WriteKeyMatrix(matrix));
+  const std::vector<std::string> oneBlock = {"write", "wait 1500", "result", "cancel", "wait 100", "result", "reset"};
+  std::vector<std::string> expected = {"set feature"};
+  for (int block = 0; block < 2; ++block) expected.insert(expected.end(), oneBlock.begin(), oneBlock.end());
+  EXPECT_EQ(os.calls, expected);
   EXPECT_FALSE(os.record_reused_in_flight);
   EXPECT_FALSE(os.waited_forever);
   EXPECT_EQ(os.writes[1][1], 0x42);
 }
 
+// A driver that ignores the cancel must not hold the link for good: the wait
+// for the cancel is bounded, and the write it still holds keeps its record
+// while the next write gets a new one.
+TEST_F(HidSystemWin32Test, ACancelThatNeverCompletesIsNotWaitedForWithoutLimit) {
+  os.interfaces = {Interface(L"mouse")};
+  ASSERT_TRUE(link.OpenDevice());
+  os.write = ScriptedWrite::pending_ignores_cancel;
+  os.calls.clear();
+  EXPECT_FALSE(link.WriteKeyMatrix(std::array<std::uint8_t, 64>{}));
+  EXPECT_EQ(os.writes.size(), 2u);
+  EXPECT_EQ(Count("wait 100"), 2u);
+  EXPECT_FALSE(os.waited_forever);
+  EXPECT_FALSE(os.record_reused_in_flight);
+  link.CloseDevice();
+  EXPECT_EQ(Count("cancel all"), 1u) << "closing cancels what the handle still has in flight";
+}
+
 TEST_F(HidSystemWin32Test, FailedWritesAreNotWaitedForAndDoNotStopTheTransferButFailIt) {
   os.interfaces = {Interface(L"mouse")};
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   os.write = ScriptedWrite::fails;
-  const std::uint8_t matrix[64] = {};
-  EXPECT_EQ(link.WriteKeyMatrix(matrix, 64), 0);
+  const std::array<std::uint8_t, 64> matrix{};
+  EXPECT_FALSE(link.WriteKeyMatrix(matrix));
   EXPECT_EQ(os.writes.size(), 2u);
   EXPECT_EQ(Count("wait 1500"), 0u);
 }
@@ -203,7 +222,7 @@ TEST_F(HidSystemWin32Test, TheTwoEventsAreMadeOnceAndClosedWithTheSystem) {
   {
     HidSystemWin32 own(os.Api());
     CUSBDriver ownLink(own, clock);
-    for (int i = 0; i < 3; ++i) ASSERT_EQ(ownLink.OpenDevice(), 1);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(ownLink.OpenDevice());
     EXPECT_EQ(os.events.size(), 2u);
     ownLink.CloseDevice();
     EXPECT_EQ(os.OpenHandles(), 2);
@@ -213,7 +232,7 @@ TEST_F(HidSystemWin32Test, TheTwoEventsAreMadeOnceAndClosedWithTheSystem) {
 
 TEST_F(HidSystemWin32Test, TheDetailRecordCarriesTheSizeOfThisBuild) {
   os.interfaces = {Interface(L"mouse")};
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   ASSERT_EQ(os.detail_record_sizes.size(), 1u);
   EXPECT_EQ(os.detail_record_sizes[0], sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W));
 }
@@ -239,7 +258,7 @@ TEST_F(HidSystemWin32Test, AnEnumerationThatBreaksOffIsSearchedAsFarAsItWent) {
   EXPECT_FALSE(hid.EnumerateInterfaces(paths));
   EXPECT_EQ(paths, std::vector<std::u16string>{u"mouse"});
   EXPECT_EQ(os.OpenLists(), 0);
-  EXPECT_EQ(link.OpenDevice(), 1);
+  EXPECT_TRUE(link.OpenDevice());
 
   os.list_fails = true;
   paths.clear();
@@ -279,7 +298,7 @@ TEST(HidSystemWin32RealTest, WinesDeviceSetupListsNoZk40AndTheLinkStaysClosed) {
   EXPECT_TRUE(hid.EnumerateInterfaces(paths));
   SystemClock clock;
   CUSBDriver link(hid, clock);
-  EXPECT_EQ(link.OpenDevice(), 0);
+  EXPECT_FALSE(link.OpenDevice());
   EXPECT_FALSE(link.IsOpen());
   EXPECT_EQ(link.SetDpiSelect(1), 0);
 }

@@ -32,7 +32,11 @@ TEST(Win32KeyboardLayout, KeysThatTypeNothingGiveZero) {
 TEST(Win32KeyboardLayout, NamesLettersInUpperCase) {
   const Win32KeyboardLayout system;
   EXPECT_EQ(VkName('Q', system), u"Q");
-  EXPECT_EQ(VkName(VK_OEM_1, system), VkName(VK_OEM_1));
+  EXPECT_EQ(VkName(VK_OEM_1, system), u";");
+}
+
+TEST(Win32KeyboardLayout, IsTheSystemLayoutOfTheWindowsBuild) {
+  EXPECT_NE(dynamic_cast<const Win32KeyboardLayout*>(&SystemKeyboardLayout()), nullptr);
 }
 
 }  // namespace

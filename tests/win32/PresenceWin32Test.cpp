@@ -76,11 +76,11 @@ class PresenceWin32Test : public ::testing::Test {
   SettingsStore settings;
   test::RecordingPresenceWindow window;
   ThreadTimer timer;
-  Presence presence{link, window, window, timer, settings};
+  Presence presence{link, window, window, timer, settings, clock};
 };
 
 TEST_F(PresenceWin32Test, TheWindowsDeviceChangeHandlerPassesTheMouseOnAndAlwaysAnswersTrue) {
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   Broadcast other(L"\\\\?\\USB#VID_046D&PID_C077#5&abc&0&1#{a5dcbf10-6530-11d2-901f-00c04fb951ed}");
   EXPECT_EQ(OnDeviceChange(presence, DBT_DEVICEREMOVECOMPLETE, other.lparam()), TRUE);
   EXPECT_EQ(OnDeviceChange(presence, DBT_DEVNODES_CHANGED, 0), TRUE);

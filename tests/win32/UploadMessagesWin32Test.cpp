@@ -55,7 +55,7 @@ class UploadMessages : public ::testing::Test {
   void SetUp() override {
     Log().clear();
     FillProfileDefaults(store->current_record, false);
-    ASSERT_EQ(link.OpenDevice(), 1);
+    ASSERT_TRUE(link.OpenDevice());
     observer.SetProgressWindow(progress);
     worker.Start();
   }
@@ -78,7 +78,7 @@ class UploadMessages : public ::testing::Test {
   HookState hooks;
   std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>();
   WindowUploadObserver observer{main};
-  UploadSequence sequence{*store, link, hooks, clock, observer};
+  UploadSequence sequence{*store, link, hooks, observer};
   UploadWorker worker{sequence};
 };
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "device/CUSBDriver.h"
 #include "platform/Clock.h"
@@ -19,22 +20,22 @@ int main() {
   zk40::SystemClock clock;
   zk40::CUSBDriver link(hid, clock);
 
-  const int opened = link.OpenDevice();
-  std::printf("open %d\n", opened);
-  if (opened != 1) return 1;
+  const bool opened = link.OpenDevice();
+  std::printf("open %d\n", opened ? 1 : 0);
+  if (!opened) return 1;
   std::printf("report %d %lu\n", link.ReportId(), static_cast<unsigned long>(link.ReportLength()));
 
-  int version = 0;
-  if (link.GetFirmwareVersion(&version) == 1) {
-    std::printf("version %d\n", version);
+  const std::optional<int> version = link.GetFirmwareVersion();
+  if (version) {
+    std::printf("version %d\n", *version);
   } else {
     std::printf("version failed\n");
   }
 
   std::array<std::uint8_t, zk40::kKeyMatrixSize> matrix{};
   for (std::size_t i = 0; i < matrix.size(); ++i) matrix[i] = static_cast<std::uint8_t>(i * 7 + 3);
-  const int written = link.WriteKeyMatrix(matrix.data(), matrix.size());
-  std::printf("keymatrix %d\n", written);
+  const bool written = link.WriteKeyMatrix(matrix);
+  std::printf("keymatrix %d\n", written ? 1 : 0);
   link.CloseDevice();
-  return version == 17 && written == 1 ? 0 : 1;
+  return version == 17 && written ? 0 : 1;
 }
