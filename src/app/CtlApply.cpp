@@ -9,6 +9,7 @@
 // end to end without a device.
 #include <cinttypes>
 #include <cstdio>
+#include <optional>
 
 #include "EmulatedHidraw.h"
 #include "app/CtlCommands.h"
@@ -79,15 +80,15 @@ class TimedLines {
 
 const char* UploadStepName(int errorIndex) {
   switch (errorIndex) {
-    case kUploadErrorKeyMatrix:
+    case static_cast<int>(UploadError::key_matrix):
       return "the button assignments (key matrix)";
-    case kUploadErrorColour:
+    case static_cast<int>(UploadError::colour):
       return "the lighting colour";
-    case kUploadErrorEffect:
+    case static_cast<int>(UploadError::effect):
       return "the lighting effect";
-    case kUploadErrorTouch:
+    case static_cast<int>(UploadError::touch):
       return "proximity sensing";
-    case kUploadErrorDpi:
+    case static_cast<int>(UploadError::dpi):
       return "the DPI stages";
     default:
       return "an unknown step";
@@ -113,7 +114,8 @@ class ConsoleUploadObserver final : public UploadObserver {
 #endif
   }
   void OnUploadFinished() override { lines_.Print("success"); }
-  void OnUploadFailed(int errorIndex) override {
+  void OnUploadFailed(UploadError error) override {
+    const int errorIndex = static_cast<int>(error);
     lines_.Print("failure " + std::to_string(errorIndex));
     error_index_ = errorIndex;
   }
@@ -138,22 +140,22 @@ int RunApplyCommand(const std::vector<std::u16string>& args) {
   TracingHidSystem traced(*connection.system, [&lines](const std::string& event) { lines.Print(event); });
   HidSystem& hid = parsed->trace ? static_cast<HidSystem&>(traced) : *connection.system;
   CUSBDriver link(hid, *connection.sleeper);
-  if (link.OpenDevice() != 1) {
+  if (!link.OpenDevice()) {
     connection.ReportNotFound("apply");
     return 1;
   }
 
   HookState hooks;
   ConsoleUploadObserver observer(lines, !parsed->emulated_mouse);
-  UploadSequence sequence(*store, link, hooks, *connection.sleeper, observer);
+  UploadSequence sequence(*store, link, hooks, observer);
   lines.Restart();
-  const int uploaded = sequence.Run();
+  const bool uploaded = sequence.Run();
   if (parsed->trace) {
     std::string intercept = "intercept";
     for (std::uint32_t code : hooks.InterceptList()) intercept += " " + std::to_string(code);
     std::printf("%s\n", intercept.c_str());
   }
-  if (uploaded != 1) {
+  if (!uploaded) {
     std::fprintf(stderr, "zk40ctl apply: the upload stopped at %s (error %d)\n",
                  UploadStepName(observer.ErrorIndex()), observer.ErrorIndex());
     return 1;
@@ -172,16 +174,16 @@ int RunInfoCommand(const std::vector<std::u16string>& args) {
   }
   MouseConnection connection(emulated, {});
   CUSBDriver link(*connection.system, *connection.sleeper);
-  if (link.OpenDevice() != 1) {
+  if (!link.OpenDevice()) {
     connection.ReportNotFound("info");
     return 1;
   }
-  int version = 0;
-  if (link.GetFirmwareVersion(&version) != 1) {
+  const std::optional<int> version = link.GetFirmwareVersion();
+  if (!version) {
     std::fprintf(stderr, "zk40ctl info: the mouse did not answer the version query\n");
     return 1;
   }
-  std::printf("firmware %d\n", version);
+  std::printf("firmware %d\n", *version);
   return 0;
 }
 

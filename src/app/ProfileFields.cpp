@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "platform/KeyboardLayout.h"
 #include "platform/Utf16Text.h"
 #include "protocol/ButtonCodes.h"
 #include "protocol/FunctionTable.h"
@@ -11,6 +12,13 @@
 
 namespace zk40 {
 namespace {
+
+// Key names in a profile file are the same on every machine: the US table,
+// never the layout of whoever exports or imports.
+const KeyboardLayout& FileKeyboardLayout() {
+  static const AsciiKeyboardLayout layout;
+  return layout;
+}
 
 struct NamedType {
   std::int32_t type;
@@ -51,7 +59,7 @@ std::optional<std::uint32_t> ParseHexCode(std::string_view digits) {
 std::optional<std::uint32_t> UsageNamed(std::string_view name) {
   for (std::uint32_t usage = 1; usage <= 0xFF; ++usage) {
     const std::uint32_t vk = UsageToVk(usage);
-    if (vk != 0 && Utf16ToUtf8(VkName(vk)) == name) return usage;
+    if (vk != 0 && Utf16ToUtf8(VkName(vk, FileKeyboardLayout())) == name) return usage;
   }
   return std::nullopt;
 }
@@ -147,7 +155,7 @@ bool ParseColorText(std::string_view text, std::uint8_t (&color)[4]) {
 }
 
 std::string KeyCombinationText(std::uint32_t code) {
-  const std::string named = Utf16ToUtf8(ComboText(code));
+  const std::string named = Utf16ToUtf8(ComboText(code, FileKeyboardLayout()));
   std::string problem;
   if (ParseKeyCombination(named, problem) == code) return named;
   return HexCodeText(code);

@@ -31,6 +31,7 @@ class TracingDevice final : public HidDevice {
     return inner_->WriteOutput(report);
   }
   bool WaitForPendingWrite(std::uint32_t timeoutMs) override { return inner_->WaitForPendingWrite(timeoutMs); }
+  void CancelWrites() override { inner_->CancelWrites(); }
 
  private:
   std::unique_ptr<HidDevice> inner_;

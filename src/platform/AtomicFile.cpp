@@ -27,6 +27,8 @@ std::u16string TemporaryPath(const std::u16string& path) {
 
 }  // namespace
 
+std::u16string TemporaryPathFor(const std::u16string& path) { return TemporaryPath(path); }
+
 FileStatus WriteFileReplacing(FileSystem& fs, const std::u16string& path, std::span<const std::uint8_t> bytes) {
   FileStatus status = FileStatus::already_exists;
   std::u16string temporary;

@@ -22,4 +22,9 @@ FileStatus WriteFileReplacing(FileSystem& fs, const std::u16string& path,
 
 inline constexpr char16_t kTemporaryMark[] = u".~";
 
+// A temporary name beside path, different on every call (the same form the
+// replacing write uses), for a writer that fills the file itself, such as a
+// download, before it is moved over path.
+std::u16string TemporaryPathFor(const std::u16string& path);
+
 }  // namespace zk40

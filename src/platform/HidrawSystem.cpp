@@ -44,6 +44,8 @@ class HidrawDevice final : public HidDevice {
   }
 
   bool WaitForPendingWrite(std::uint32_t) override { return true; }
+  // Writes on a hidraw node complete before write() returns: nothing is ever in flight.
+  void CancelWrites() override {}
 
  private:
   HidrawIo& io_;

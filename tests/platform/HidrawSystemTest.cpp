@@ -116,7 +116,7 @@ class HidrawSystemTest : public ::testing::Test {
 };
 
 TEST_F(HidrawSystemTest, LinkTakesTheZk40NodeThatCarriesTheProtocol) {
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   EXPECT_EQ(link.ReportId(), 5);
   EXPECT_EQ(link.ReportLength(), 64u);
   EXPECT_TRUE(hid.AccessWasDenied());
@@ -135,20 +135,20 @@ TEST_F(HidrawSystemTest, NodesWhoseDescriptorCannotBeHadOrReadArePassedOver) {
   io.nodes["/dev/hidraw3"].descriptor_answers = false;
   io.nodes["/dev/hidraw4"].descriptor = {0x06, 0x01, 0xFF, 0x09, 0x22, 0xA1, 0x01, 0x85};  // cut short
   io.nodes["/dev/hidraw5"].info_answers = false;
-  EXPECT_EQ(link.OpenDevice(), 0);
+  EXPECT_FALSE(link.OpenDevice());
   EXPECT_EQ(io.open_fds, 0);
 
   io.nodes["/dev/hidraw6"].descriptor = Zk40Descriptor();
-  EXPECT_EQ(link.OpenDevice(), 1);
+  EXPECT_TRUE(link.OpenDevice());
 }
 
 TEST_F(HidrawSystemTest, VersionQueryIsOneFeatureSetAndOneFeatureRead) {
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   io.calls.clear();
   io.feature_reply = {5, 0x80, 1, 7};
-  int version = 0;
-  ASSERT_EQ(link.GetFirmwareVersion(&version), 1);
-  EXPECT_EQ(version, 17);
+  const std::optional<int> version = link.GetFirmwareVersion();
+  ASSERT_TRUE(version.has_value());
+  EXPECT_EQ(*version, 17);
   ASSERT_EQ(io.features_set.size(), 1u);
   Bytes query(65, 0);
   query[0] = 5;
@@ -159,10 +159,10 @@ TEST_F(HidrawSystemTest, VersionQueryIsOneFeatureSetAndOneFeatureRead) {
 }
 
 TEST_F(HidrawSystemTest, DataBlocksAreWrittenAsOutputReports) {
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   Bytes matrix(64);
   for (std::size_t i = 0; i < matrix.size(); ++i) matrix[i] = static_cast<std::uint8_t>(i);
-  ASSERT_EQ(link.WriteKeyMatrix(matrix.data(), matrix.size()), 1);
+  ASSERT_TRUE(link.WriteKeyMatrix(KeyMatrixView(matrix.data(), kKeyMatrixSize)));
   ASSERT_EQ(io.writes.size(), 2u);
   for (std::size_t b = 0; b < 2; ++b) {
     ASSERT_EQ(io.writes[b].size(), 33u);
@@ -172,23 +172,22 @@ TEST_F(HidrawSystemTest, DataBlocksAreWrittenAsOutputReports) {
 }
 
 TEST_F(HidrawSystemTest, FailedOrShortTransfersFailTheCommand) {
-  ASSERT_EQ(link.OpenDevice(), 1);
+  ASSERT_TRUE(link.OpenDevice());
   Bytes matrix(64);
 
   io.set_feature_result = -1;
-  EXPECT_EQ(link.SetLedColor(0x00FF00), 0);
+  EXPECT_FALSE(link.SetLedColor(0x00FF00));
   io.set_feature_result = 30;  // part of the report
-  EXPECT_EQ(link.SetLedColor(0x00FF00), 0);
+  EXPECT_FALSE(link.SetLedColor(0x00FF00));
   io.set_feature_result = -2;
 
   io.write_result = 32;  // the report id went, one data byte did not
-  EXPECT_EQ(link.WriteKeyMatrix(matrix.data(), matrix.size()), 0);
+  EXPECT_FALSE(link.WriteKeyMatrix(KeyMatrixView(matrix.data(), kKeyMatrixSize)));
   io.write_result = -1;
-  EXPECT_EQ(link.WriteKeyMatrix(matrix.data(), matrix.size()), 0);
+  EXPECT_FALSE(link.WriteKeyMatrix(KeyMatrixView(matrix.data(), kKeyMatrixSize)));
 
   io.feature_reply = {};  // nothing read back
-  int version = 0;
-  EXPECT_EQ(link.GetFirmwareVersion(&version), 0);
+  EXPECT_FALSE(link.GetFirmwareVersion().has_value());
 }
 
 TEST(EmulatedHidrawTest, PresentsTheZk40AsTwoNodesOfWhichTheVendorOneCarriesTheProtocol) {
@@ -197,10 +196,10 @@ TEST(EmulatedHidrawTest, PresentsTheZk40AsTwoNodesOfWhichTheVendorOneCarriesTheP
   EmulatedHidraw nodes(mouse);
   HidrawSystem hid(nodes);
   CUSBDriver link(hid, clock);
-  ASSERT_EQ(link.OpenDevice(), 1);
-  int version = 0;
-  ASSERT_EQ(link.GetFirmwareVersion(&version), 1);
-  EXPECT_EQ(version, 17);
+  ASSERT_TRUE(link.OpenDevice());
+  const std::optional<int> version = link.GetFirmwareVersion();
+  ASSERT_TRUE(version.has_value());
+  EXPECT_EQ(*version, 17);
   EXPECT_EQ(mouse.OpenHandles(), 2);  // the query's handle is closed again
 }
 

@@ -12,7 +12,8 @@ std::uint32_t* Row(cairo_surface_t* s, int y) {
 }
 
 std::uint8_t Unpremultiply(std::uint32_t channel, std::uint32_t alpha) {
-  return alpha == 0 ? 0 : static_cast<std::uint8_t>((channel * 255 + alpha / 2) / alpha);
+  if (alpha == 0) return 0;
+  return static_cast<std::uint8_t>((channel * 255 + alpha / 2) / alpha);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ struct HotPlug {
   zk40::SettingsStore settings;
   zk40::test::RecordingPresenceWindow window;
   zk40::ThreadTimer retry;
-  zk40::Presence presence{link, window, window, retry, settings};
+  zk40::Presence presence{link, window, window, retry, settings, clock};
   std::size_t printed = 0;
   int firmware_arrivals = 0;
   int firmware_removals = 0;
