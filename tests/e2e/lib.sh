@@ -55,7 +55,7 @@ unplug() {
 # A first start's data folder: the program copies the factory files again.
 fresh_data_folder() { rm -rf "$data"; }
 clear_vhid_log() { rm -f "$vhid_log"; }
-vhid_reports() { tr -d '\r' <"$vhid_log" 2>/dev/null; }
+vhid_reports() { [ -f "$vhid_log" ] && tr -d "\r" <"$vhid_log"; }
 
 start_driver() {
   "$wine_run" "$install/ZK40Driver.exe" </dev/null >"$work/driver.txt" 2>&1 &
@@ -154,3 +154,37 @@ expected_upload() {
 # reports_at_least N: the mouse has received N reports or more.
 reports_at_least() { [ "$(vhid_reports | wc -l)" -ge "$1" ]; }
 fingerprint() { (cd "$data" && md5sum Profile/*.cfg Language.cfg 2>/dev/null; stat -c '%n %Y.%y' Profile/*.cfg Language.cfg 2>/dev/null); }
+
+# The notice: the program's own notice window (or a system message box).
+notice_window() { xdotool search --onlyvisible --name '^(OstrelZK40InfoDlg|Tips)$' 2>/dev/null | head -n 1; }
+notice_shown() { [ -n "$(notice_window)" ]; }
+notice_gone() { ! notice_shown; }
+# dismiss_notice: presses the notice's OK.
+dismiss_notice() {
+  local notice geometry x y
+  notice=$(notice_window)
+  [ -n "$notice" ] || return 1
+  geometry=$(xdotool getwindowgeometry --shell "$notice")
+  x=$(echo "$geometry" | sed -n 's/^X=//p')
+  y=$(echo "$geometry" | sed -n 's/^Y=//p')
+  if [ "$(xdotool getwindowname "$notice")" = OstrelZK40InfoDlg ]; then
+    xdotool mousemove $((x + 273)) $((y + 143)) sleep 0.2 click 1
+  else
+    xdotool windowactivate --sync "$notice" key Return 2>/dev/null || xdotool key Return
+  fi
+  sleep 0.5
+}
+# The Language.cfg number, in decimal.
+language_number() { od -An -tu4 -N4 "$data/Language.cfg" | tr -d ' '; }
+# write_language_number N: the number the next start finds in Language.cfg.
+write_language_number() {
+  mkdir -p "$data"
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) 0 0)" >"$data/Language.cfg"
+}
+# crop NAME X Y W H: a part of the main window (client coordinates) as a file in the work folder.
+crop() {
+  local origin
+  read -r -a origin <<<"$(window_origin)"
+  import -window root -crop "$4x$5+$((origin[0] + $2))+$((origin[1] + $3))" +repage "$work/$1.png"
+}
+same_picture() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]; }
