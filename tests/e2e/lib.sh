@@ -156,7 +156,7 @@ reports_at_least() { [ "$(vhid_reports | wc -l)" -ge "$1" ]; }
 fingerprint() { (cd "$data" && md5sum Profile/*.cfg Language.cfg 2>/dev/null; stat -c '%n %Y.%y' Profile/*.cfg Language.cfg 2>/dev/null); }
 
 # The notice: the program's own notice window (or a system message box).
-notice_window() { xdotool search --onlyvisible --name '^(OstrelZK40InfoDlg|Tips)$' 2>/dev/null | head -n 1; }
+notice_window() { xdotool search --onlyvisible --name '^(OstrelZK40InfoDlg|Tips|Info)$' 2>/dev/null | head -n 1; }
 notice_shown() { [ -n "$(notice_window)" ]; }
 notice_gone() { ! notice_shown; }
 # dismiss_notice: presses the notice's OK.
