@@ -58,7 +58,7 @@ clear_vhid_log() { rm -f "$vhid_log"; }
 vhid_reports() { [ -f "$vhid_log" ] && tr -d "\r" <"$vhid_log"; }
 
 start_driver() {
-  "$wine_run" "$install/ZK40Driver.exe" </dev/null >"$work/driver.txt" 2>&1 &
+  "$wine_run" "$install/ZK40Driver.exe" </dev/null >"${DRIVER_OUT:-$work/driver.txt}" 2>&1 &
   driver_pid=$!
 }
 driver_running() { [ -n "$driver_pid" ] && kill -0 "$driver_pid" 2>/dev/null; }
@@ -93,6 +93,8 @@ wait_window() {
   return 1
 }
 window_visible() { [ -n "$(find_visible "$title")" ]; }
+# Without a window manager Wine unmaps a hidden window only after a second or two.
+window_hidden() { ! window_visible; }
 # window_origin: "X Y" of the main window on the screen.
 window_origin() {
   local geometry
@@ -115,7 +117,11 @@ click_tab() { local xs=(110 290 475 660 840); click "${xs[$1 - 1]}" 103; }
 click_profile() { local xs=(378 475 570 665 760); click "${xs[$1 - 1]}" 621; }
 click_apply() { click 890 611; }
 click_language() { click 36 626; }
-key() { xdotool key --clearmodifiers "$@"; sleep 0.5; }
+key() {
+  [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
+  xdotool key --clearmodifiers "$@"
+  sleep 0.5
+}
 
 # screenshot NAME: the main window's part of the screen into the artifacts.
 screenshot() {
