@@ -26,7 +26,7 @@ fi
 e2e_finish() {
   stop_driver
   unplug all >/dev/null 2>&1
-  rm -rf "$work"
+  [ -n "${KEEP_WORK:-}" ] && cp -r "$work" "$KEEP_WORK"; rm -rf "$work"
 }
 trap e2e_finish EXIT
 
@@ -116,7 +116,14 @@ click() {
 click_tab() { local xs=(110 290 475 660 840); click "${xs[$1 - 1]}" 103; }
 click_profile() { local xs=(378 475 570 665 760); click "${xs[$1 - 1]}" 621; }
 click_apply() { click 890 611; }
-click_language() { click 36 626; }
+# The window is made active first: without a window manager Wine activates
+# a clicked window only when X's focus event arrives, which can be after the
+# click opened the popup, and the popup then closes as it loses activation.
+click_language() {
+  click 480 60
+  sleep 0.5
+  click 36 626
+}
 key() {
   [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
   xdotool key --clearmodifiers "$@"

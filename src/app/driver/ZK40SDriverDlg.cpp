@@ -65,10 +65,6 @@ bool CZK40SDriverDlg::OnInitDialog() {
   profiles_.CopyFactoryDataFiles();
   // 3. The install's language.
   LoadFirstLanguage();
-  // The window paints under its children too: the parts of the irregular
-  // buttons' boxes outside their outlines are the window's to paint, and
-  // some systems clip the children out by their boxes, not their outlines.
-  SetWindowLongW(m_hWnd, GWL_STYLE, GetWindowLongW(m_hWnd, GWL_STYLE) & ~WS_CLIPCHILDREN);
   // 4. Title; the window is the main window of the process from here on.
   SetWindowText(kMainWindowTitle);
   // 5. Macros.
@@ -131,7 +127,7 @@ void CZK40SDriverDlg::CreateControls() {
   buttons_.Create(*this, skin_normal_.get(), skin_over_.get(), skin_down_.get(), context_.store.ui_is_chinese == 1,
                   actions);
   buttons_.ShowFlag(flag_language_);
-  RelabelButtons();
+  buttons_.SetCaptions(context_.strings);
 }
 
 bool CZK40SDriverDlg::CreatePages() {
@@ -342,18 +338,11 @@ void CZK40SDriverDlg::OnApplyLanguage(WPARAM wp, LPARAM lp) {
 }
 
 void CZK40SDriverDlg::SetCaptions() {
-  RelabelButtons();
+  buttons_.SetCaptions(context_.strings);
   for (CSkinPage* page : std::initializer_list<CSkinPage*>{&lighting_, &macro_, &buttons_page_, &statistics_, &support_}) {
     page->SetCaptions();
   }
   InvalidateHint();
-}
-
-void CZK40SDriverDlg::RelabelButtons() {
-  buttons_.SetCaptions(context_.strings);
-  // A button's own repaint on a new caption also covers the parts of its box
-  // outside its outline on Wine; the window paints them again, the buttons on top.
-  RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CZK40SDriverDlg::OnUploadFinished() {

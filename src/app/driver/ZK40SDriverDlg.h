@@ -88,7 +88,6 @@ class CZK40SDriverDlg final : public CDialog, private ProfileView, private Prese
   void OnTrayIcon(LPARAM mouseMessage);
   bool OnQueryEndSession(LRESULT& result, WPARAM wp, LPARAM lp);
   void SetCaptions();
-  void RelabelButtons();
   void InvalidateHint();
 
   // ProfileView
