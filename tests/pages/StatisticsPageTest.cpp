@@ -21,6 +21,8 @@ using test::FsOp;
 
 const std::u16string kFolder = u"C:\\Temp\\OSTREL\\ZK40";
 const std::u16string kPath = kFolder + u"\\Sts.cfg";
+// Every temporary file a replacing write of Sts.cfg may take.
+const std::u16string kTemporaryFiles = kPath + kTemporaryMark + u"*";
 
 std::vector<std::uint8_t> Words(std::initializer_list<std::uint32_t> words) {
   std::vector<std::uint8_t> bytes;
@@ -106,17 +108,19 @@ TEST_F(StatisticsPageTest, AFailedSaveLeavesTheOldFileWhole) {
   fs.FailWriteAfter(10);
   EXPECT_FALSE(page.Save());
   EXPECT_EQ(fs.Bytes(kPath), Words({5, 5, 5, 5, 5, 5}));
-  EXPECT_FALSE(fs.HasFile(TemporaryPathFor(kPath)));
+  for (const auto& [path, bytes] : fs.files) EXPECT_EQ(path.find(kTemporaryMark), std::u16string::npos);
 }
 
 TEST_F(StatisticsPageTest, SaveFailuresAreReportedByCause) {
-  fs.Fail(FsOp::write, TemporaryPathFor(kPath), FileStatus::not_found);
+  // The folder has gone: neither the temporary file nor the file itself can be made.
+  fs.Fail(FsOp::create_new, kTemporaryFiles, FileStatus::not_found);
+  fs.Fail(FsOp::write, kPath, FileStatus::not_found);
   EXPECT_FALSE(page.Save());
   fs.ClearFaults();
-  fs.Fail(FsOp::write, TemporaryPathFor(kPath), FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, kTemporaryFiles, FileStatus::access_denied);
   EXPECT_FALSE(page.Save());
   fs.ClearFaults();
-  fs.Fail(FsOp::write, TemporaryPathFor(kPath), FileStatus::other);
+  fs.Fail(FsOp::create_new, kTemporaryFiles, FileStatus::other);
   EXPECT_FALSE(page.Save());
   ASSERT_EQ(notifier.shown.size(), 2u);
   EXPECT_EQ(Utf16ToUtf8(notifier.shown[0].text), "Cannot save C:\\Temp\\OSTREL\\ZK40\\Sts.cfg");
@@ -147,7 +151,7 @@ TEST_F(StatisticsPageTest, ChangedCountsAreSavedEveryFewMinutes) {
 }
 
 TEST_F(StatisticsPageTest, AFailingPeriodicSaveIsReportedOnceUntilASaveSucceeds) {
-  fs.Fail(FsOp::write, TemporaryPathFor(kPath), FileStatus::access_denied);
+  fs.Fail(FsOp::create_new, kTemporaryFiles, FileStatus::access_denied);
   for (int round = 0; round < 3; ++round) {
     Click(1);
     clock.SleepMs(kStatisticsSaveIntervalMs);
