@@ -2,15 +2,19 @@
 
 #include <shellapi.h>
 
+#include "app/driver/HintLine.h"
 #include "device/FirmwareVersion.h"
 #include "framework/BufferedPaint.h"
+#include "i18n/LanguageFiles.h"
 #include "i18n/LanguageLoader.h"
 #include "platform/WideText_win32.h"
 #include "platform/WindowMessages.h"
 #include "settings/ProfileDefaults.h"
 #include "shell/ApplicationStart.h"
+#include "shell/HintTexts.h"
 #include "shell/HostAction.h"
 #include "shell/HostInputHooks_win32.h"
+#include "shell/LanguageSwitch.h"
 #include "shell/MainWindowRules.h"
 #include "skin/MenuEx_win32.h"
 #include "skin/PictureLoading_win32.h"
@@ -18,13 +22,14 @@
 #include "skin/layout/MainWindowLayout.h"
 #include "skin/layout/SkinFiles.h"
 #include "skin/layout/SkinResourceIds.h"
-#include "app/driver/DriverLanguages.h"
 
 namespace zk40 {
 namespace {
 
 namespace main = layout::main_window;
 
+// The first language of an install that is not Chinese.
+constexpr int kEnglishLanguage = 2;
 constexpr UINT_PTR kUpdaterTimer = 4;
 constexpr UINT kUpdaterDelayMs = 3000;
 constexpr DWORD kCloseWaitMs = 500;
@@ -95,7 +100,7 @@ void CZK40SDriverDlg::LoadFirstLanguage() {
   SettingsStore& store = context_.store;
   const std::u16string ini = skin::SkinPath(store.install_folder, layout::kLanguageTypeFile);
   const int value = static_cast<int>(GetPrivateProfileIntW(L"languagetype", L"value", 0, Wide(ini)));
-  const int language = value == 1 ? kChineseLanguage : kEnglishLanguage;
+  const int language = value == 1 ? kSimplifiedChineseLanguage : kEnglishLanguage;
   store.ui_is_chinese = store.install_is_chinese = value == 1 ? 1 : 0;
   LoadLanguageFile(context_.xml, LanguageFilePath(store.install_folder, language), context_.strings);
   flag_language_ = language;
@@ -215,7 +220,14 @@ void CZK40SDriverDlg::OnApply() {
 
 void CZK40SDriverDlg::StartUpload() {
   // Without a worker nothing would ever close the progress: nothing opens.
-  if (!device_->RequestUpload()) return;
+  if (!device_ || !device_->WorkerRunning()) return;
+  // The worker is woken once the dialog's window exists, so that its first
+  // progress report has a window to go to.
+  (void)progress_.RunModal(m_hWnd, context_.store, [this](HWND window) {
+    device_->SetProgressWindow(window);
+    (void)device_->RequestUpload();
+  });
+  device_->SetProgressWindow(nullptr);
 }
 
 void CZK40SDriverDlg::OpenLanguagePopup() {
@@ -315,24 +327,21 @@ bool CZK40SDriverDlg::OnCommand(int id, int code, HWND control) {
 }
 
 void CZK40SDriverDlg::OnApplyLanguage(WPARAM wp, LPARAM lp) {
-  if (lp == 0) {
-    language_popup_ = nullptr;
-    return;
-  }
-  if (wp != kLanguageFromStartup && !language_popup_) return;
+  const LanguageSwitchPlan plan = DecideLanguageSwitch(wp, lp, language_popup_ != nullptr);
+  if (plan.kind == LanguageSwitchPlan::Kind::menu_closed) language_popup_ = nullptr;
+  if (plan.kind != LanguageSwitchPlan::Kind::apply) return;
   SettingsStore& store = context_.store;
-  store.ui_is_chinese = 0;
-  const int language = static_cast<int>(lp);
-  if (IsKnownLanguage(language)) {
-    store.ui_is_chinese = language == kChineseLanguage ? 1 : 0;
-    LoadLanguageFile(context_.xml, LanguageFilePath(store.install_folder, language), context_.strings);
-    flag_language_ = language;
-    buttons_.ShowFlag(language);
+  store.ui_is_chinese = plan.ui_is_chinese;
+  if (plan.load_language != 0) {
+    LoadLanguageFile(context_.xml, LanguageFilePath(store.install_folder, plan.load_language), context_.strings);
+    flag_language_ = plan.load_language;
+    buttons_.ShowFlag(plan.load_language);
   }
-  profiles_.SaveLanguageNumber(language);
+  profiles_.SaveLanguageNumber(plan.save_number);
   SetCaptions();
-  if (wp != kLanguageFromStartup) {
-    if (language_popup_) language_popup_->PostMessage(WM_CLOSE);
+  if (plan.close_menu) {
+    // The popup deletes itself once its window is gone.
+    if (language_popup_ && ::IsWindow(language_popup_->GetSafeHwnd())) language_popup_->PostMessage(WM_CLOSE);
     language_popup_ = nullptr;
   }
 }
@@ -346,12 +355,15 @@ void CZK40SDriverDlg::SetCaptions() {
 }
 
 void CZK40SDriverDlg::OnUploadFinished() {
+  // Progress 100 closes the progress dialog by itself, half a second later.
   profiles_.SaveCurrentProfile();
   device_->SetUploadReady();
 }
 
 void CZK40SDriverDlg::OnUploadFailed(LPARAM errorIndex) {
-  notices_.ShowNotice(UploadFailedText(static_cast<long>(errorIndex)), false);
+  // The progress would wait for a 100 that never comes: it closes first.
+  progress_.Close();
+  (void)notices_.ShowNotice(UploadFailedText(static_cast<long>(errorIndex)), false);
   device_->SetUploadReady();
   buttons_.ShowApplyNotPressed();
 }

@@ -10,12 +10,13 @@
 
 #include "app/driver/DriverDevice.h"
 #include "app/driver/MainWindowButtons.h"
-#include "app/driver/Notices.h"
 #include "app/driver/TrayIcon.h"
 #include "device/DeviceNotification_win32.h"
 #include "framework/Dialog.h"
 #include "i18n/SharedXmlDocument.h"
 #include "macros/MacroStore.h"
+#include "pages/DlgInfo_win32.h"
+#include "pages/DlgProgress_win32.h"
 #include "pages/DlgLEDSet_win32.h"
 #include "pages/DlgMacro_win32.h"
 #include "pages/DlgMainSet_win32.h"
@@ -102,7 +103,7 @@ class CZK40SDriverDlg final : public CDialog, private ProfileView, private Prese
   void PostClose() override { PostMessage(WM_CLOSE); }
 
   DriverContext context_;
-  DriverNotices notices_;
+  DialogNotifier notices_;
   ProfileFiles profiles_;
   MacroStore macros_;
   SystemClock clock_;
@@ -115,6 +116,7 @@ class CZK40SDriverDlg final : public CDialog, private ProfileView, private Prese
   CDlgMacro macro_;
   CDlgSts statistics_;
   CDlgSupport support_;
+  CDlgProgress progress_;
   bool pages_created_ = false;
   TrayIcon tray_;
   HICON icon_ = nullptr;
