@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The main window as a user handles it: Enter, Esc and Space do nothing;
+# The main window as a user handles it: the hint line follows the cursor
+# over the tabs; Enter, Esc and Space do nothing;
 # Alt+F4 hides it to the tray (the program runs on); a second start wakes
 # it and ends at once; a double-click on the tray icon shows it too; the
 # tray menu's "Exit" ends the program. The window can be dragged by its
@@ -16,6 +17,23 @@ click 480 60
 for k in Return Escape space; do key "$k"; done
 window_visible || fail "Enter, Esc or Space closed or hid the window"
 driver_running || fail "Enter, Esc or Space ended the program"
+
+# The hint line: the cursor over a tab shows its hint, over the background none.
+hover() {
+  local origin
+  read -r -a origin <<<"$(window_origin)"
+  xdotool mousemove $((origin[0] + $1)) $((origin[1] + $2)) sleep 0.2 mousemove_relative 1 1 sleep 0.6
+}
+hover 480 60
+crop hint-none 67 598 233 30
+hover 290 103
+crop hint-tab2 67 598 233 30
+screenshot e2e-hint-lighting
+same_picture hint-none hint-tab2 && fail "no hint with the cursor over the lighting tab"
+hover 480 60
+crop hint-after 67 598 233 30
+same_picture hint-none hint-after || fail "the hint stayed after the cursor left the tab"
+echo "the hint line follows the cursor"
 
 # Dragging by the background moves the window.
 read -r x0 y0 <<<"$(window_origin)"
