@@ -10,7 +10,7 @@ HWND CDialog::CreateFromTemplate(HWND owner) {
 }
 
 INT_PTR CDialog::DoModal() {
-  HWND owner = parent_ ? parent_->GetSafeHwnd() : nullptr;
+  HWND owner = parent_ ? parent_->GetSafeHwnd() : owner_;
   modal_ = true;
   ended_ = false;
   result_ = IDCANCEL;

@@ -19,6 +19,10 @@ class CDialog : public CWnd {
   // Ends a modal run with result; a modeless dialog is destroyed.
   void EndDialog(INT_PTR result);
 
+  // The owner of a modal run when the parent is no framework object (or
+  // there is none): a plain window handle, null for an unowned dialog.
+  void SetOwnerWindow(HWND owner) { owner_ = owner; }
+
   bool IsModal() const { return modal_; }
   CWnd* Parent() const { return parent_; }
   UINT TemplateId() const { return template_id_; }
@@ -40,6 +44,7 @@ class CDialog : public CWnd {
 
   UINT template_id_;
   CWnd* parent_;
+  HWND owner_ = nullptr;
   bool modal_ = false;
   bool ended_ = false;
   INT_PTR result_ = 0;

@@ -6,6 +6,7 @@
 #include <set>
 #include <thread>
 
+#include "i18n/LanguageFiles.h"
 #include "i18n/LanguageLoader.h"
 #include "platform/CodePage.h"
 #include "platform/SystemFileSystem.h"
@@ -128,12 +129,14 @@ const ShippedLanguage kShipped[] = {
     {"tw.xml", "str_close", "\xE9\x97\x9C\xE9\x96\x89"},                                   // 關閉
 };
 
-std::u16string LanguageFolder() {
-  std::u16string path = (std::filesystem::path(ZK40_SOURCE_DIR) / "data" / "Language").u16string();
+std::u16string WithBackslashes(const std::filesystem::path& folder) {
+  std::u16string path = folder.u16string();
   for (char16_t& c : path)
     if (c == u'/') c = u'\\';
   return path;
 }
+
+std::u16string LanguageFolder() { return WithBackslashes(std::filesystem::path(ZK40_SOURCE_DIR) / "data" / "Language"); }
 
 TEST(ShippedLanguageFiles, EachLoadsCleanlyAndFillsEveryKey) {
   auto fs = CreateSystemFileSystem();
@@ -161,6 +164,22 @@ TEST(ShippedLanguageFiles, EachLoadsCleanlyAndFillsEveryKey) {
     EXPECT_NE(msg2.find(u"%s"), std::u16string::npos);
     EXPECT_EQ(FormatText(msg2, u"C:\\x.cfg").find(u"%"), std::u16string::npos);
   }
+}
+
+// The shipped list above is in language-number order.
+TEST(ShippedLanguageFiles, EachLanguageNumberLoadsItsOwnLanguage) {
+  auto fs = CreateSystemFileSystem();
+  auto codePage = CreateSystemCodePage();
+  SharedXmlDocument document(*fs, *codePage);
+  const std::u16string install = WithBackslashes(std::filesystem::path(ZK40_SOURCE_DIR) / "data");
+  for (int number = 1; number <= kLanguageNumberCount; ++number) {
+    SCOPED_TRACE(number);
+    StringTable table;
+    LoadLanguageFile(document, LanguageFilePath(install, number), table);
+    EXPECT_NE(Utf16ToUtf8(table.Get("str_close")).find(kShipped[number - 1].sample), std::string::npos);
+  }
+  EXPECT_EQ(LanguageFilePath(install, 0), u"");
+  EXPECT_EQ(LanguageFilePath(install, 13), u"");
 }
 
 TEST(ShippedLanguageFiles, AreExactlyTheTwelve) {
