@@ -133,8 +133,10 @@ bool CIrrButton::OnLButtonUp(UINT, POINT point) {
   return true;
 }
 
-bool CIrrButton::OnMouseMove(UINT, POINT point) {
+bool CIrrButton::OnMouseMove(UINT flags, POINT point) {
   TrackHover(point);
+  // Like every skinned button: the parent posts the hint for it.
+  PassMouseMoveToParent(m_hWnd, flags, point);
   return true;
 }
 

@@ -59,6 +59,10 @@ class CIrrButton : public CButton {
   void OnSubclassed() override;
   bool OnEraseBkgnd(HDC) override { return true; }
   bool OnReflectedDrawItem(DRAWITEMSTRUCT& item) override;
+  // A hollow brush: the version 6 button fills its whole box before asking
+  // for the drawing, and where the system ignores the window region for
+  // drawing (Wine) that fill would cover the window beside the outline.
+  HBRUSH OnReflectedCtlColor(HDC, UINT) override { return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)); }
   bool OnLButtonDown(UINT flags, POINT point) override;
   bool OnLButtonDblClk(UINT flags, POINT point) override { return OnLButtonDown(flags, point); }
   bool OnLButtonUp(UINT flags, POINT point) override;

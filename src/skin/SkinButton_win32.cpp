@@ -44,12 +44,16 @@ bool CSkinButton::OnMouseMove(UINT flags, POINT point) {
     }
   }
   OnHoverRepaint();
-  if (HWND parent = GetParent()) {
+  PassMouseMoveToParent(m_hWnd, flags, point);
+  return false;  // the button's own handling of the move goes on
+}
+
+void PassMouseMoveToParent(HWND button, UINT flags, POINT point) {
+  if (HWND parent = ::GetParent(button)) {
     POINT inParent = point;
-    ::MapWindowPoints(m_hWnd, parent, &inParent, 1);
+    ::MapWindowPoints(button, parent, &inParent, 1);
     ::PostMessageW(parent, WM_MOUSEMOVE, flags, MAKELPARAM(inParent.x, inParent.y));
   }
-  return false;  // the button's own handling of the move goes on
 }
 
 void CSkinButton::EndHover() {

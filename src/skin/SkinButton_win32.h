@@ -16,6 +16,10 @@ namespace zk40 {
 // made once for the process.
 HFONT ButtonCaptionFont();
 
+// Passes a mouse move over a skinned button on to its parent, in the
+// parent's coordinates, so that the parent can post the button's hint.
+void PassMouseMoveToParent(HWND button, UINT flags, POINT point);
+
 class CSkinButton : public CButton {
  public:
   // Empty caption, child, visible, owner-drawn, id 0; rect and parent from

@@ -11,6 +11,10 @@ namespace zk40::art {
 
 // Main window (959 x 639): title buttons, tabs, profile buttons, Apply.
 void PaintMainWindow(Canvas& c, const Words& w, Look look);
+// The same without the captions of the tabs, profile buttons and Apply: the
+// state pictures of those buttons, which the program labels itself.
+void PaintMainWindowButtons(Canvas& c, const Words& w, Look look);
+void PaintMainWindow(Canvas& c, const Words& w, Look look, bool button_labels);
 // The pages (925 x 452).
 void PaintButtonPage(Canvas& c, const Words& w, Look look);
 // The button page's entry pictures (925 x 456): the page with its seven

@@ -58,7 +58,14 @@ void LanguageButton(cairo_t* cr, Rect r, Look look) {
 
 }  // namespace
 
-void PaintMainWindow(Canvas& c, const Words& w, Look look) {
+void PaintMainWindow(Canvas& c, const Words& w, Look look) { PaintMainWindow(c, w, look, true); }
+
+void PaintMainWindowButtons(Canvas& c, const Words& w, Look look) { PaintMainWindow(c, w, look, false); }
+
+void PaintMainWindow(Canvas& c, const Words& w, Look look, bool button_labels) {
+  // The program puts the eleven irregular buttons' captions on them itself,
+  // in the interface language of the moment: their own pictures carry none.
+  const auto label = [&](const std::string& key) { return button_labels ? w[key] : std::string(); };
   cairo_t* cr = c.Cr();
   const Rect all{0, 0, mw::kSize.width, mw::kSize.height};
   FillVerticalGradient(cr, all, kWindow, Rgb{7, 8, 10});
@@ -70,7 +77,7 @@ void PaintMainWindow(Canvas& c, const Words& w, Look look) {
   // The tab row sits on a hairline that runs into the page frame.
   HLine(cr, 15, 941, 121, kLine);
   const char* tab_keys[] = {"str_main", "str_led_title", "str_macro_manager", "str_sts", "str_about"};
-  for (int i = 0; i < 5; ++i) QuadButton(cr, mw::kTabs[i], look, w[tab_keys[i]], ButtonKind::kSecondary, 14);
+  for (int i = 0; i < 5; ++i) QuadButton(cr, mw::kTabs[i], look, label(tab_keys[i]), ButtonKind::kSecondary, 14);
 
   // Frame of the page area; the pages cover its inside.
   const Rect page{mw::kPageOrigin.x, mw::kPageOrigin.y, mw::kPageOrigin.x + mw::kPageSize.width,
@@ -87,9 +94,9 @@ void PaintMainWindow(Canvas& c, const Words& w, Look look) {
   DrawText(cr, {321, 589, 560, 605}, w["profiles"],
            TextStyle{10, 700, kTextMuted, Align::kLeft, w.Chinese() ? 0.5 : 1.6, !w.Chinese()});
   for (int i = 0; i < 5; ++i) {
-    QuadButton(cr, mw::kProfileButtons[i], look, w["str_profile" + std::to_string(i + 1)], ButtonKind::kSecondary, 12);
+    QuadButton(cr, mw::kProfileButtons[i], look, label("str_profile" + std::to_string(i + 1)), ButtonKind::kSecondary, 12);
   }
-  QuadButton(cr, mw::kApplyButton, look, w["str_ok"], ButtonKind::kPrimary, 15);
+  QuadButton(cr, mw::kApplyButton, look, label("str_ok"), ButtonKind::kPrimary, 15);
 
   // Window edge: a hairline with a brighter top.
   StrokeRect(cr, all, kLine);

@@ -99,8 +99,8 @@ std::vector<ResourceJob> ResourceJobs(const Words& english, const Words& chinese
     bitmap(ids.over, size, [&w, paint](Canvas& c) { paint(c, w, Look::kOver); });
     bitmap(ids.down, size, [&w, paint](Canvas& c) { paint(c, w, Look::kDown); });
   };
-  states(layout::kMainButtonsChinese, chinese, layout::main_window::kSize, PaintMainWindow);
-  states(layout::kMainButtonsOther, english, layout::main_window::kSize, PaintMainWindow);
+  states(layout::kMainButtonsChinese, chinese, layout::main_window::kSize, PaintMainWindowButtons);
+  states(layout::kMainButtonsOther, english, layout::main_window::kSize, PaintMainWindowButtons);
   states(layout::kButtonEntriesChinese, chinese, layout::button_page::kEntryPictureSize, PaintButtonEntries);
   states(layout::kButtonEntriesOther, english, layout::button_page::kEntryPictureSize, PaintButtonEntries);
   const auto notice = [&](const layout::NoticePictureIds& ids, bool with_cancel) {

@@ -69,11 +69,12 @@ bool Triple(const fs::path& skins, const zk40::layout::PageSkin& page, const fs:
   return sheet.WritePng(out.string());
 }
 
-bool Screen(const fs::path& skins, const fs::path& resources, bool chinese, int tab, const fs::path& out) {
+bool Screen(const fs::path& skins, int tab, const fs::path& out) {
   Canvas screen(mw::kSize);
   screen.Paint(*Load(skins / "Main_Normal.bmp"), 0, 0);
-  const auto ids = chinese ? zk40::layout::kMainButtonsChinese : zk40::layout::kMainButtonsOther;
-  const auto down = Load(resources / ("bitmap" + std::to_string(ids.down) + ".bmp"));
+  // The labelled Down picture of the window: the buttons' own pictures
+  // leave their captions to the program.
+  const auto down = Load(skins / "Main_Down.bmp");
   {
     ClipScope clip(screen.Cr(), mw::kTabs[static_cast<std::size_t>(tab)]);
     screen.Paint(*down, 0, 0);
@@ -129,14 +130,15 @@ int main(int argc, char** argv) {
     std::cerr << "usage: zk40_skin_preview SKIN_SETS_DIR GENERATED_DIR OUT_DIR\n";
     return 2;
   }
-  const fs::path sets = argv[1], resources = fs::path(argv[2]) / "resources", out = argv[3];
+  // GENERATED_DIR is kept in the usage for the build rule; the previews need only the skins.
+  const fs::path sets = argv[1], out = argv[3];
   fs::create_directories(out);
   bool ok = true;
   const char* tabs[] = {"buttons", "lighting", "macros", "statistics", "support"};
   for (const std::string set : {"en", "sc"}) {
     const fs::path skins = sets / set / "skins";
     for (int tab = 0; tab < 5; ++tab) {
-      ok = Screen(skins, resources, set == "sc", tab, out / (set + "-main-" + tabs[tab] + ".png")) && ok;
+      ok = Screen(skins, tab, out / (set + "-main-" + tabs[tab] + ".png")) && ok;
     }
     for (const auto* page : zk40::layout::kPageSkins) {
       const std::string name = Ascii(page->normal.substr(0, page->normal.find(u'_')));

@@ -1,0 +1,44 @@
+#include "pages/SkinPage_win32.h"
+
+#include "framework/BufferedPaint.h"
+#include "skin/PictureLoading_win32.h"
+#include "skin/SkinPaths.h"
+#include "skin/layout/MainWindowLayout.h"
+
+namespace zk40 {
+namespace {
+
+std::u16string PagePicturePath(const std::u16string& installFolder, std::u16string_view folder,
+                               std::u16string_view name) {
+  return folder.empty() ? skin::SkinPath(installFolder, name) : skin::SkinPath(installFolder, folder, name);
+}
+
+}  // namespace
+
+bool IsDroppedDialogKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) return false;
+  return msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE || msg.wParam == VK_SPACE;
+}
+
+bool CSkinPage::CreatePage(const std::u16string& installFolder) {
+  SIZE size{};
+  // A missing picture leaves the page unpainted, never unusable.
+  (void)LoadPictureFile(PagePicturePath(installFolder, skin_.folder, skin_.normal), normal_, size);
+  (void)LoadPictureFile(PagePicturePath(installFolder, skin_.folder, skin_.over), over_, size);
+  (void)LoadPictureFile(PagePicturePath(installFolder, skin_.folder, skin_.down), down_, size);
+  if (!Create()) return false;
+  const layout::Point origin = layout::main_window::kPageOrigin;
+  const layout::Size page = layout::main_window::kPageSize;
+  ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, page.width, page.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  return true;
+}
+
+bool CSkinPage::PreTranslateMessage(MSG& msg) { return IsDroppedDialogKey(msg); }
+
+bool CSkinPage::OnEraseBkgnd(HDC dc) {
+  if (normal_) DrawBitmap(dc, GetClientRect(), normal_.get(), POINT{0, 0});
+  return true;
+}
+
+}  // namespace zk40

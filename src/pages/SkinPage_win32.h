@@ -1,0 +1,44 @@
+#pragma once
+// A page of the main window: a modeless child dialog from its template,
+// placed under the tabs and painted from its skin's Normal picture. Its
+// Over and Down pictures are kept for the controls the page cuts from them.
+// Like every page it drops the key-down and key-up of Enter, Esc and Space,
+// so that none of them reaches a control or closes anything.
+
+#include <string>
+
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "skin/layout/SkinFiles.h"
+
+namespace zk40 {
+
+class CSkinPage : public CDialog {
+ public:
+  CSkinPage(UINT templateId, CWnd* parent, const layout::PageSkin& skin) : CDialog(templateId, parent), skin_(skin) {}
+
+  // Creates the page hidden at its place in the main window, with the
+  // pictures of install_folder's skin.
+  [[nodiscard]] bool CreatePage(const std::u16string& installFolder);
+
+  // The captions that come from the language texts, set again after a
+  // language switch.
+  virtual void SetCaptions() {}
+
+  bool PreTranslateMessage(MSG& msg) override;
+
+ protected:
+  bool OnEraseBkgnd(HDC dc) override;
+  HBITMAP NormalPicture() const { return normal_.get(); }
+  HBITMAP OverPicture() const { return over_.get(); }
+  HBITMAP DownPicture() const { return down_.get(); }
+
+ private:
+  const layout::PageSkin& skin_;
+  Bitmap normal_, over_, down_;
+};
+
+// Enter, Esc or Space pressed or released: the keys pages and the main window drop.
+bool IsDroppedDialogKey(const MSG& msg);
+
+}  // namespace zk40

@@ -1,0 +1,203 @@
+# Shared steps of the end-to-end tests: the real ZK40Driver.exe from the
+# install folder image under Wine, the virtual ZK40 plugged in and pulled
+# out with vhid_install.exe, real input from xdotool at the main window's
+# client coordinates, and what the mouse received (its report log) and the
+# program saved (the data folder).
+# usage: source lib.sh WINE_RUN BIN_DIR INSTALL_DIR WINEPREFIX ARTIFACTS_DIR
+set -u
+wine_run=$1
+bin=$2
+install=$3
+prefix=$4
+artifacts=$5
+title="Ostrel ZK40 Gaming Mouse Driver"
+vhid_log="$prefix/drive_c/windows/temp/zk40vhid.log"
+standins_log="$prefix/drive_c/windows/temp/zk40standins.log"
+data="$prefix/drive_c/users/$(id -un)/Temp/OSTREL/ZK40"
+driver_pid=""
+window=""
+work=$(mktemp -d)
+
+if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
+  echo "no X display or xdotool: skipped"
+  exit 77
+fi
+
+e2e_finish() {
+  stop_driver
+  unplug all >/dev/null 2>&1
+  [ -n "${KEEP_WORK:-}" ] && cp -r "$work" "$KEEP_WORK"; rm -rf "$work"
+}
+trap e2e_finish EXIT
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+# plug [mouse|update-mode]: exits 77 when the virtual mouse cannot be installed here.
+plug() {
+  if ! timeout 60 "$wine_run" "$bin/vhid_install.exe" install "${1:-mouse}" >"$work/plug.txt" 2>&1; then
+    echo "the virtual mouse could not be installed on this machine: skipped"
+    cat "$work/plug.txt"
+    exit 77
+  fi
+}
+# unplug [mouse|update-mode|all]
+unplug() {
+  if [ "${1:-all}" = all ]; then
+    timeout 60 "$wine_run" "$bin/vhid_install.exe" remove >/dev/null 2>&1
+  else
+    timeout 60 "$wine_run" "$bin/vhid_install.exe" remove "$1" >/dev/null 2>&1
+  fi
+}
+
+# A first start's data folder: the program copies the factory files again.
+fresh_data_folder() { rm -rf "$data"; }
+clear_vhid_log() { rm -f "$vhid_log"; }
+vhid_reports() { [ -f "$vhid_log" ] && tr -d "\r" <"$vhid_log"; }
+
+start_driver() {
+  "$wine_run" "$install/ZK40Driver.exe" </dev/null >"${DRIVER_OUT:-$work/driver.txt}" 2>&1 &
+  driver_pid=$!
+}
+driver_running() { [ -n "$driver_pid" ] && kill -0 "$driver_pid" 2>/dev/null; }
+# wait_driver_end [SECONDS]: true when the program ended by itself in time.
+wait_driver_end() {
+  local seconds=${1:-20}
+  for _ in $(seq $((seconds * 10))); do
+    driver_running || { driver_pid=""; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+# Asks the program's windows to close (as "Exit" does), then makes sure it is gone.
+stop_driver() {
+  driver_running || return 0
+  "$wine_run" taskkill /im ZK40Driver.exe >/dev/null 2>&1
+  wait_driver_end 10 || { kill "$driver_pid" 2>/dev/null; driver_pid=""; }
+}
+
+# find_visible NAME: the first visible X window of that exact title.
+find_visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+# wait_window [SECONDS]: waits for the main window to show; sets window.
+wait_window() {
+  local seconds=${1:-30}
+  for _ in $(seq $((seconds * 10))); do
+    window=$(find_visible "$title") && [ -n "$window" ] && return 0
+    driver_running || break
+    sleep 0.1
+  done
+  echo "the main window did not show; the program printed:" >&2
+  cat "$work/driver.txt" >&2
+  return 1
+}
+window_visible() { [ -n "$(find_visible "$title")" ]; }
+# Without a window manager Wine unmaps a hidden window only after a second or two.
+window_hidden() { ! window_visible; }
+# window_origin: "X Y" of the main window on the screen.
+window_origin() {
+  local geometry
+  geometry=$(xdotool getwindowgeometry --shell "$window")
+  echo "$(echo "$geometry" | sed -n 's/^X=//p') $(echo "$geometry" | sed -n 's/^Y=//p')"
+}
+window_size() {
+  local geometry
+  geometry=$(xdotool getwindowgeometry --shell "$window")
+  echo "$(echo "$geometry" | sed -n 's/^WIDTH=//p')x$(echo "$geometry" | sed -n 's/^HEIGHT=//p')"
+}
+# click X Y: a real left click at the main window's client point (X, Y).
+click() {
+  local origin
+  read -r -a origin <<<"$(window_origin)"
+  xdotool mousemove $((origin[0] + $1)) $((origin[1] + $2)) sleep 0.2 click 1 sleep 0.3
+}
+# Points inside the main window's controls.
+click_tab() { local xs=(110 290 475 660 840); click "${xs[$1 - 1]}" 103; }
+click_profile() { local xs=(378 475 570 665 760); click "${xs[$1 - 1]}" 621; }
+click_apply() { click 890 611; }
+# The window is made active first: without a window manager Wine activates
+# a clicked window only when X's focus event arrives, which can be after the
+# click opened the popup, and the popup then closes as it loses activation.
+click_language() {
+  click 480 60
+  sleep 0.5
+  click 36 626
+}
+key() {
+  [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
+  xdotool key --clearmodifiers "$@"
+  sleep 0.5
+}
+
+# screenshot NAME: the main window's part of the screen into the artifacts.
+screenshot() {
+  mkdir -p "$artifacts"
+  local origin
+  read -r -a origin <<<"$(window_origin)"
+  import -window root -crop "959x639+${origin[0]}+${origin[1]}" +repage "$artifacts/$1.png"
+}
+# screen_shot NAME: the whole screen (notices sit apart from the window).
+screen_shot() {
+  mkdir -p "$artifacts"
+  import -window root "$artifacts/$1.png"
+}
+
+# wait_for_file FILE [SECONDS]: true once FILE exists.
+wait_for_file() {
+  for _ in $(seq $((${2:-20} * 10))); do
+    [ -e "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# wait_until COMMAND... : up to 20 s for COMMAND to succeed.
+wait_until() {
+  for _ in $(seq 200); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# The reports zk40ctl's upload of the data folder's current profile sends, in order.
+expected_upload() {
+  timeout 60 "$wine_run" "$bin/zk40ctl.exe" upload-trace "$data" 2>/dev/null | tr -d '\r' |
+    grep -E '^[0-9]+ (feature|output) ' | cut -d' ' -f2-
+}
+# reports_at_least N: the mouse has received N reports or more.
+reports_at_least() { [ "$(vhid_reports | wc -l)" -ge "$1" ]; }
+fingerprint() { (cd "$data" && md5sum Profile/*.cfg Language.cfg 2>/dev/null; stat -c '%n %Y.%y' Profile/*.cfg Language.cfg 2>/dev/null); }
+
+# The notice: the program's own notice window (or a system message box).
+notice_window() { xdotool search --onlyvisible --name '^(OstrelZK40InfoDlg|Tips|Info)$' 2>/dev/null | head -n 1; }
+notice_shown() { [ -n "$(notice_window)" ]; }
+notice_gone() { ! notice_shown; }
+# dismiss_notice: presses the notice's OK.
+dismiss_notice() {
+  local notice geometry x y
+  notice=$(notice_window)
+  [ -n "$notice" ] || return 1
+  geometry=$(xdotool getwindowgeometry --shell "$notice")
+  x=$(echo "$geometry" | sed -n 's/^X=//p')
+  y=$(echo "$geometry" | sed -n 's/^Y=//p')
+  if [ "$(xdotool getwindowname "$notice")" = OstrelZK40InfoDlg ]; then
+    xdotool mousemove $((x + 273)) $((y + 143)) sleep 0.2 click 1
+  else
+    xdotool windowactivate --sync "$notice" key Return 2>/dev/null || xdotool key Return
+  fi
+  sleep 0.5
+}
+# The Language.cfg number, in decimal.
+language_number() { od -An -tu4 -N4 "$data/Language.cfg" | tr -d ' '; }
+# write_language_number N: the number the next start finds in Language.cfg.
+write_language_number() {
+  mkdir -p "$data"
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) 0 0)" >"$data/Language.cfg"
+}
+# crop NAME X Y W H: a part of the main window (client coordinates) as a file in the work folder.
+crop() {
+  local origin
+  read -r -a origin <<<"$(window_origin)"
+  import -window root -crop "$4x$5+$((origin[0] + $2))+$((origin[1] + $3))" +repage "$work/$1.png"
+}
+same_picture() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0 ]; }
