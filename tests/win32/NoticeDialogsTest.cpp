@@ -113,8 +113,11 @@ TEST_F(NoticeTest, ShowNoticeAnswersOneForOkAndTwoForCancelAndTheCloseBox) {
     bool chinese;
     const wchar_t* button;  // caption prefix; empty: the close box
     int expected;
+    const char16_t* text = nullptr;
   } cases[] = {
       {"notice-two-buttons-en", true, false, L"OK", 1},
+      {"notice-long-path-en", false, false, L"OK", 1,
+       u"Failed to open file, check whether there is a C:\\users\\player\\Temp\\OSTREL\\ZK40\\Profile\\Profile1.cfg path?"},
       {"notice-two-buttons-sc", true, true, L"取消", 2},
       {"notice-one-button-en", false, false, L"", 2},
       {"notice-one-button-sc", false, true, L"确定", 1},
@@ -140,7 +143,9 @@ TEST_F(NoticeTest, ShowNoticeAnswersOneForOkAndTwoForCancelAndTheCloseBox) {
         ClickAt(POINT{r.left + (box.left + box.right) / 2, r.top + (box.top + box.bottom) / 2});
       }
     });
-    const std::u16string text = c.chinese ? u"鼠标未连接，请检查连接后再试。" : u"Do you want to restore the default setting?";
+    const std::u16string text = c.text      ? c.text
+                                : c.chinese ? u"鼠标未连接，请检查连接后再试。"
+                                            : u"Do you want to restore the default setting?";
     EXPECT_EQ(ShowNotice(nullptr, settings, text, c.with_cancel), c.expected);
     helper.join();
     EXPECT_TRUE(placed);
