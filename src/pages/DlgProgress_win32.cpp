@@ -17,29 +17,53 @@ namespace zk40 {
 
 namespace {
 
-void DrawWaitText(GpGraphics* graphics, bool chinese) {
-  const std::u16string text =
-      chinese ? u"更新进行中，请稍候..." : u"Updating is in progress, please wait\u2026";
+std::u16string WaitText(bool chinese) {
+  return chinese ? u"更新进行中，请稍候..." : u"Updating is in progress, please wait\u2026";
+}
+
+Gdiplus::RectF WaitTextBox() {
+  const layout::Rect& box = layout::progress::kTextBox;
+  return Gdiplus::RectF(static_cast<float>(box.left), static_cast<float>(box.top), static_cast<float>(box.Width()),
+                        static_cast<float>(box.Height()));
+}
+
+// The text in the system's generic sans-serif font at 8 points, grey, from
+// the box's top-left corner. False when GDI+ has no such font (Wine knows
+// none when the Windows fonts are missing).
+bool DrawWaitTextGdiPlus(HDC dc, const std::u16string& text) {
+  GdiPlusGraphics graphics(dc);
   Gdiplus::GpFontFamily* family = nullptr;
-  if (gdip::GdipGetGenericFontFamilySansSerif(&family) != Gdiplus::Ok) return;
+  if (!graphics || gdip::GdipGetGenericFontFamilySansSerif(&family) != Gdiplus::Ok) return false;
   Gdiplus::GpFont* font = nullptr;
   Gdiplus::GpStringFormat* format = nullptr;
   Gdiplus::GpSolidFill* brush = nullptr;
+  bool drawn = false;
   if (gdip::GdipCreateFont(family, 8.0f, Gdiplus::FontStyleRegular, Gdiplus::UnitPoint, &font) == Gdiplus::Ok &&
       gdip::GdipCreateStringFormat(0, LANG_NEUTRAL, &format) == Gdiplus::Ok &&
       gdip::GdipSetStringFormatAlign(format, Gdiplus::StringAlignmentNear) == Gdiplus::Ok &&
       gdip::GdipCreateSolidFill(ARGB{0xFF808080}, &brush) == Gdiplus::Ok) {
-    const layout::Rect& box = layout::progress::kTextBox;
-    const Gdiplus::RectF layoutRect(static_cast<float>(box.left), static_cast<float>(box.top),
-                                    static_cast<float>(box.Width()), static_cast<float>(box.Height()));
-    gdip::GdipSetTextRenderingHint(graphics, Gdiplus::TextRenderingHintClearTypeGridFit);
-    gdip::GdipDrawString(graphics, reinterpret_cast<const WCHAR*>(text.c_str()), -1, font, &layoutRect, format,
-                         brush);
+    const Gdiplus::RectF box = WaitTextBox();
+    drawn = gdip::GdipDrawString(graphics.get(), reinterpret_cast<const WCHAR*>(text.c_str()), -1, font, &box,
+                                 format, brush) == Gdiplus::Ok;
   }
   if (brush) gdip::GdipDeleteBrush(brush);
   if (format) gdip::GdipDeleteStringFormat(format);
   if (font) gdip::GdipDeleteFont(font);
   gdip::GdipDeleteFontFamily(family);
+  return drawn;
+}
+
+// The same text through GDI in the dialog font at 8 points, so that the user
+// is told what happens even without GDI+'s font.
+void DrawWaitTextGdi(HDC dc, const std::u16string& text) {
+  const Font font(CreateFontW(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                              DEFAULT_PITCH, L"MS Shell Dlg"));
+  SelectInDC selectFont(dc, font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, static_cast<COLORREF>(layout::progress::kText.ToColorRef()));
+  RECT box = ToRect(layout::progress::kTextBox);
+  DrawTextW(dc, Wide(text), -1, &box, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 }  // namespace
@@ -113,10 +137,12 @@ bool CDlgProgress::OnPaint() {
   BufferedPaint paint(m_hWnd);
   const RECT& client = paint.Client();
   FillRect(paint.get(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  GdiPlusGraphics graphics(paint.get());
-  if (!graphics) return true;
-  DrawImageAt(graphics.get(), normal_, 0, 0);
-  DrawWaitText(graphics.get(), settings_ && settings_->ui_is_chinese == 1);
+  {
+    GdiPlusGraphics graphics(paint.get());
+    if (graphics) DrawImageAt(graphics.get(), normal_, 0, 0);
+  }
+  const std::u16string text = WaitText(settings_ && settings_->ui_is_chinese == 1);
+  if (!DrawWaitTextGdiPlus(paint.get(), text)) DrawWaitTextGdi(paint.get(), text);
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "pages/DlgProgress_win32.h"
@@ -36,12 +37,13 @@ int main(int argc, char** argv) {
   using namespace zk40;
   const UINT hold = argc > 1 ? static_cast<UINT>(std::atoi(argv[1])) : 5000;
   GdiPlusSession gdiplus;
-  SettingsStore settings;
+  // The store holds the whole macro table: too big for the stack.
+  const auto settings = std::make_unique<SettingsStore>();
   const std::string skins = std::string("Z:") + ZK40_SKIN_SETS_DIR + "/en";
-  settings.install_folder.assign(skins.begin(), skins.end());
+  settings->install_folder.assign(skins.begin(), skins.end());
   ProbeProgress progress;
   DWORD opened = 0;
-  const INT_PTR result = progress.RunModal(nullptr, settings, [&](HWND hwnd) {
+  const INT_PTR result = progress.RunModal(nullptr, *settings, [&](HWND hwnd) {
     g_window = hwnd;
     RECT r{};
     GetWindowRect(hwnd, &r);
