@@ -209,7 +209,7 @@ void CSetting_AdvanceDlg::CreateControls() {
     switches_[i]->SetToggleMode(true, false);
     CGDIBitmapBtn& button = AddButton(ca::kRows[i].browse, [this, row] { Browse(row); });
     button.SetCaption(browse);
-    button.SetTextColours({RGB(60, 68, 78), RGB(255, 255, 255), RGB(255, 255, 255)});
+    button.SetTextColours({layout::control_colors::kButtonText.ToColorRef(), RGB(255, 255, 255), RGB(255, 255, 255)});
     button.SetTooltipText(browse, true);
     paths_[i] = &Keep<CPathField>();
     paths_[i]->Create(ToRect(ca::kRows[i].path), this, [this, row] { Browse(row); });

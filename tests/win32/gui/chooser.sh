@@ -3,6 +3,7 @@
 # it for one button, chooses one way and checks the result it hands back.
 # usage: chooser.sh WINE_RUN PROBE SKIN_SET LANGUAGE_FILE SCENARIO
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/screen.sh"
 skins=$3
 language=$4
 scenario=$5
@@ -69,6 +70,21 @@ case $scenario in
   default)  # the wheel-backward button's factory function: Scroll down (22)
     click 276 271
     expect_result 'result 0 0x00000016 0 -'
+    ;;
+  program)  # the program row's browse button asks through the system's open-file dialog
+    tab 358
+    beside=$(pixel "$((x + 430))" "$((y + 290))")  # where the dialog will cover the owner
+    click 332 144
+    sleep 3
+    xdotool type --delay 30 'C:\windows\notepad.exe'
+    sleep 0.3
+    # The dialog's Open button; the dialog opens at the page's corner.
+    xdotool mousemove "$((x + 393))" "$((y + 264))"
+    sleep 0.5
+    xdotool click 1
+    for _ in $(seq 50); do [ "$(pixel "$((x + 430))" "$((y + 290))")" = "$beside" ] && break; sleep 0.2; done
+    ok
+    expect_result 'result 19 0x00D30006 1 C:.windows.notepad.exe'
     ;;
   nothing)  # OK with nothing chosen cancels; so does the close button
     ok
