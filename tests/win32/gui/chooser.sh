@@ -37,6 +37,14 @@ case $scenario in
     ok
     expect_result 'result 5 0x00280000 0 -'
     ;;
+  keys-elsewhere)  # keys typed while another page shows are not captured
+    tab 159
+    xdotool key ctrl+k
+    sleep 0.3
+    tab 55
+    ok
+    expect_result 'cancelled'
+    ;;
   basic)  # a click on the list, then Home: its first entry, Close window (81)
     tab 255
     click 120 84
