@@ -12,20 +12,13 @@
 #include "skin/ColorBtn_win32.h"
 #include "skin/GDIBitmapBtn_win32.h"
 #include "skin/IrrButton_win32.h"
+#include "skin/PagePictures_win32.h"
 #include "skin/PngHProgressBar_win32.h"
 #include "skin/PngHSliderBar_win32.h"
 #include "skin/layout/SkinFiles.h"
 #include "skin/layout/SkinResourceIds.h"
 
 namespace zk40::gallery {
-
-struct PagePictures {
-  Bitmap normal, over, down;
-  GdiPlusImage normal_image;  // the Normal picture again, for GDI+ cuts
-};
-// The three pictures of a page skin from install_folder\skins; missing ones
-// stay empty. The GDI+ copy only for a page with sliders or edits.
-PagePictures LoadPagePictures(const std::u16string& install_folder, const layout::PageSkin& skin, bool with_image);
 
 class CGalleryPage final : public CWnd {
  public:
