@@ -11,7 +11,10 @@ button=3
 [ "$scenario" = default ] && button=6
 start_probe chooser "$skins" "$language" "$button"
 read -r _ x y <<<"$(wait_for '^ready ' 30)" || exit 1
-sleep 0.5
+# The chooser's thread runs the hooks: keys typed while it still paints its
+# first frame on a loaded machine can outwait the hooks' time limit and pass
+# by them, so it is given time to settle.
+sleep 1.5
 
 click() { xdotool mousemove "$((x + $1))" "$((y + $2))" click 1; sleep 0.3; }
 ok() { click 354 271; }
