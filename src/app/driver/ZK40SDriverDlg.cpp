@@ -131,6 +131,9 @@ void CZK40SDriverDlg::CreateControls() {
   actions.apply = [this] { OnApply(); };
   buttons_.Create(*this, skin_normal_.get(), skin_over_.get(), skin_down_.get(), context_.store.ui_is_chinese == 1,
                   actions);
+  // The title buttons hold their own cuts now; only the background stays.
+  skin_over_.Reset();
+  skin_down_.Reset();
   buttons_.ShowFlag(flag_language_);
   buttons_.SetCaptions(context_.strings);
 }
