@@ -6,14 +6,6 @@
 #include "skin/layout/MainWindowLayout.h"
 
 namespace zk40 {
-namespace {
-
-std::u16string PagePicturePath(const std::u16string& installFolder, std::u16string_view folder,
-                               std::u16string_view name) {
-  return folder.empty() ? skin::SkinPath(installFolder, name) : skin::SkinPath(installFolder, folder, name);
-}
-
-}  // namespace
 
 bool IsDroppedDialogKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) return false;
@@ -21,17 +13,27 @@ bool IsDroppedDialogKey(const MSG& msg) {
 }
 
 bool CSkinPage::CreatePage(const std::u16string& installFolder) {
+  install_folder_ = installFolder;
   SIZE size{};
   // A missing picture leaves the page unpainted, never unusable.
-  (void)LoadPictureFile(PagePicturePath(installFolder, skin_.folder, skin_.normal), normal_, size);
-  (void)LoadPictureFile(PagePicturePath(installFolder, skin_.folder, skin_.over), over_, size);
-  (void)LoadPictureFile(PagePicturePath(installFolder, skin_.folder, skin_.down), down_, size);
+  (void)LoadPictureFile(PicturePath(skin_.normal), normal_, size);
   if (!Create()) return false;
   const layout::Point origin = layout::main_window::kPageOrigin;
   const layout::Size page = layout::main_window::kPageSize;
   ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, page.width, page.height,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
   return true;
+}
+
+std::u16string CSkinPage::PicturePath(std::u16string_view name) const {
+  return skin_.folder.empty() ? skin::SkinPath(install_folder_, name)
+                              : skin::SkinPath(install_folder_, skin_.folder, name);
+}
+
+void CSkinPage::LoadStatePictures(Bitmap& over, Bitmap& down) const {
+  SIZE size{};
+  (void)LoadPictureFile(PicturePath(skin_.over), over, size);
+  (void)LoadPictureFile(PicturePath(skin_.down), down, size);
 }
 
 bool CSkinPage::PreTranslateMessage(MSG& msg) { return IsDroppedDialogKey(msg); }

@@ -1,7 +1,8 @@
 #pragma once
 // A page of the main window: a modeless child dialog from its template,
-// placed under the tabs and painted from its skin's Normal picture. Its
-// Over and Down pictures are kept for the controls the page cuts from them.
+// placed under the tabs and painted from its skin's Normal picture. The Over
+// and Down pictures are loaded only while a page cuts its controls from them
+// (LoadStatePictures), so that five pages do not hold ten unused pictures.
 // Like every page it drops the key-down and key-up of Enter, Esc and Space,
 // so that none of them reaches a control or closes anything.
 
@@ -30,12 +31,15 @@ class CSkinPage : public CDialog {
  protected:
   bool OnEraseBkgnd(HDC dc) override;
   HBITMAP NormalPicture() const { return normal_.get(); }
-  HBITMAP OverPicture() const { return over_.get(); }
-  HBITMAP DownPicture() const { return down_.get(); }
+  // The page's Over and Down pictures, for cutting its controls' looks.
+  void LoadStatePictures(Bitmap& over, Bitmap& down) const;
 
  private:
+  std::u16string PicturePath(std::u16string_view name) const;
+
   const layout::PageSkin& skin_;
-  Bitmap normal_, over_, down_;
+  std::u16string install_folder_;
+  Bitmap normal_;
 };
 
 // Enter, Esc or Space pressed or released: the keys pages and the main window drop.

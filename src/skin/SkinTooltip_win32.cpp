@@ -21,18 +21,23 @@ bool SkinTooltip::Ensure(HWND button) {
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, button, nullptr, GetModuleHandleW(nullptr),
                          nullptr);
   has_tool_ = false;
-  if (tip_) SendMessageW(tip_, TTM_ACTIVATE, FALSE, 0);
+  if (tip_) Apply(button);
   return tip_ != nullptr;
 }
 
 void SkinTooltip::SetText(HWND button, const std::u16string& text, bool active) {
-  if (!Ensure(button)) return;
-  SendMessageW(tip_, TTM_ACTIVATE, active, 0);
+  text_ = text;
+  active_ = active;
+  if (tip_ && IsWindow(tip_)) Apply(button);
+}
+
+void SkinTooltip::Apply(HWND button) {
+  SendMessageW(tip_, TTM_ACTIVATE, active_, 0);
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
   tool.hwnd = button;
   tool.uId = 1;
-  tool.lpszText = const_cast<wchar_t*>(Wide(text));
+  tool.lpszText = const_cast<wchar_t*>(Wide(text_));
   if (!has_tool_) {
     GetClientRect(button, &tool.rect);
     has_tool_ = SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;

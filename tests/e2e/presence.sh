@@ -5,7 +5,8 @@
 #  - unplugging the mouse while idle shows the lost notice, then the program ends;
 #  - unplugging it during an upload is quiet until the upload fails: then the
 #    failure notice, and nothing is saved; plugging it back while idle shows
-#    the found notice, which closes by itself, and the program runs on.
+#    the found notice, which closes by itself, and the program runs on;
+#  - another USB device coming and going changes nothing.
 # usage: presence.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
 
@@ -51,3 +52,14 @@ notice_shown && fail "the found notice did not close by itself"
 driver_running || fail "the program ended after the mouse came back"
 window_visible || fail "the main window is gone after the mouse came back"
 echo "unplugged during an upload: quiet, then the failure notice, nothing saved; plugged back: the found notice"
+
+# Another USB device (the firmware-update device stands in) coming and going changes nothing.
+plug update-mode
+sleep 3
+notice_shown && fail "another USB device's arrival showed a notice"
+unplug update-mode
+sleep 3
+notice_shown && fail "another USB device's removal showed a notice"
+driver_running || fail "another USB device ended the program"
+window_visible || fail "another USB device hid the window"
+echo "another USB device changes nothing"

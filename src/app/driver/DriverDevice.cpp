@@ -36,6 +36,14 @@ void DriverDevice::StartWorker() {
   worker_->Start();
 }
 
+void DriverDevice::StartUpdateChecker(const FirmwareUpdateArgs& args, FileSystem& fs, SharedXmlDocument& xml,
+                                      UserNotifier& notifier, UpdateHost& host) {
+  if (update_) return;
+  downloader_ = CreateSystemUpdateDownloader();
+  update_ = std::make_unique<FirmwareUpdate>(args, fs, xml, *downloader_, notifier, host);
+  update_->Start();
+}
+
 bool DriverDevice::RequestUpload() {
   if (!worker_) return false;
   worker_->RequestUpload();
@@ -46,6 +54,7 @@ void DriverDevice::Shutdown() {
   link_.CloseDevice();
   // A running upload fails at its next transfer now that the link is closed.
   if (worker_) worker_->Stop();
+  if (update_) update_->Stop();
   link_window_.Shutdown();
 }
 

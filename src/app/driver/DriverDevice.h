@@ -1,14 +1,17 @@
 #pragma once
 // The main window's side of the mouse: the HID link with its hidden window
 // and helper library, the start-up probe on the real system, the upload
-// worker with its window messages, and presence. The window owns one; the
-// worker exists only after the probe opened the mouse.
+// worker with its window messages, the firmware update checker, and
+// presence. The window owns one; the two workers exist only after the probe
+// opened the mouse.
 
 #include <windows.h>
 
 #include <memory>
 
 #include "device/CUSBDriver.h"
+#include "device/FirmwareUpdate.h"
+#include "device/UpdateDownloader.h"
 #include "device/LinkWindow_win32.h"
 #include "device/Presence.h"
 #include "device/StartupProbe.h"
@@ -33,6 +36,11 @@ class DriverDevice final : private ProbeSystem {
   ProbeOutcome Probe(HWND mainWindow);
   // Starts the upload worker (after the mouse was opened).
   void StartWorker();
+  // Starts the firmware update checker thread; its questions and notices go
+  // through notifier, its timer and the flasher through host.
+  void StartUpdateChecker(const FirmwareUpdateArgs& args, FileSystem& fs, SharedXmlDocument& xml,
+                          UserNotifier& notifier, UpdateHost& host);
+  FirmwareUpdate* update_checker() { return update_.get(); }
   bool WorkerRunning() const { return worker_ != nullptr; }
 
   // The upload-ready flag; true when no worker runs.
@@ -52,7 +60,7 @@ class DriverDevice final : private ProbeSystem {
   Presence& presence() { return presence_; }
   CUSBDriver& link() { return link_; }
 
-  // WM_CLOSE: the link closes, then the worker stops.
+  // WM_CLOSE: the link closes, then the upload worker and the update checker stop.
   void Shutdown();
 
  private:
@@ -72,6 +80,8 @@ class DriverDevice final : private ProbeSystem {
   std::unique_ptr<WindowUploadObserver> observer_;
   std::unique_ptr<UploadSequence> sequence_;
   std::unique_ptr<UploadWorker> worker_;
+  std::unique_ptr<UpdateDownloader> downloader_;
+  std::unique_ptr<FirmwareUpdate> update_;
 };
 
 }  // namespace zk40

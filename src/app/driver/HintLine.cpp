@@ -14,8 +14,15 @@ void DrawHintText(HDC dc, const std::u16string& text) {
   SetTextColor(dc, RGB(main::kHintText.r, main::kHintText.g, main::kHintText.b));
   RECT rect{main::kHintLine.left, main::kHintLine.top, main::kHintLine.right, main::kHintLine.bottom};
   std::u16string copy = text;
-  DrawTextW(dc, reinterpret_cast<wchar_t*>(copy.data()), static_cast<int>(copy.size()), &rect,
-            DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS);
+  auto* units = reinterpret_cast<wchar_t*>(copy.data());
+  const int length = static_cast<int>(copy.size());
+  constexpr UINT kFormat = DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;
+  // The system centres only single lines: a wrapped text is centred by its measured height.
+  RECT measured = rect;
+  DrawTextW(dc, units, length, &measured, kFormat | DT_CALCRECT);
+  const int spare = (rect.bottom - rect.top) - (measured.bottom - measured.top);
+  if (spare > 0) rect.top += spare / 2;
+  DrawTextW(dc, units, length, &rect, kFormat);
 }
 
 }  // namespace zk40

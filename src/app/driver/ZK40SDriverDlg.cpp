@@ -4,6 +4,7 @@
 
 #include "app/driver/HintLine.h"
 #include "device/FirmwareVersion.h"
+#include "device/UpdateDescription.h"
 #include "framework/BufferedPaint.h"
 #include "i18n/LanguageFiles.h"
 #include "i18n/LanguageLoader.h"
@@ -131,6 +132,9 @@ void CZK40SDriverDlg::CreateControls() {
   actions.apply = [this] { OnApply(); };
   buttons_.Create(*this, skin_normal_.get(), skin_over_.get(), skin_down_.get(), context_.store.ui_is_chinese == 1,
                   actions);
+  // The title buttons hold their own cuts now; only the background stays.
+  skin_over_.Reset();
+  skin_down_.Reset();
   buttons_.ShowFlag(flag_language_);
   buttons_.SetCaptions(context_.strings);
 }
@@ -175,6 +179,8 @@ void CZK40SDriverDlg::ProbeDevice() {
 
 void CZK40SDriverDlg::StartWithMouse() {
   device_->StartWorker();
+  device_->StartUpdateChecker(FirmwareUpdateArgs{context_.store.install_folder, DefaultUpdateServer()}, context_.fs,
+                              context_.xml, notices_, static_cast<UpdateHost&>(*this));
   (void)device_->presence().RefreshFirmwareVersion();
   ShowWindow(SW_SHOW);
   SetForegroundWindow(m_hWnd);
@@ -466,6 +472,15 @@ void CZK40SDriverDlg::RefreshPages() {
 void CZK40SDriverDlg::SetUploadReadyQuietly() {
   device_->SetUploadReady();
   buttons_.ShowApplyNotPressed();
+}
+
+void CZK40SDriverDlg::SetFirmwareText(const std::u16string& text) {
+  support_.SetFirmwareText(text);
+  if (FirmwareUpdate* checker = device_ ? device_->update_checker() : nullptr) checker->SetFirmwareText(text);
+}
+
+void CZK40SDriverDlg::OpenFlasher(const std::u16string& program, const std::u16string& parameter) {
+  ShellExecuteW(nullptr, L"open", Wide(program), Wide(parameter), nullptr, SW_SHOWNORMAL);
 }
 
 void CZK40SDriverDlg::InstallHooks() { (void)HostInputHooks::InstallHooks(context_.hooks, m_hWnd); }

@@ -39,7 +39,7 @@ struct DriverContext {
   HookState& hooks;
 };
 
-class CZK40SDriverDlg final : public CDialog, private ProfileView, private PresenceWindow {
+class CZK40SDriverDlg final : public CDialog, private ProfileView, private PresenceWindow, private UpdateHost {
  public:
   explicit CZK40SDriverDlg(const DriverContext& context);
   ~CZK40SDriverDlg() override;
@@ -97,10 +97,16 @@ class CZK40SDriverDlg final : public CDialog, private ProfileView, private Prese
   // PresenceWindow
   bool UploadReady() override { return device_->UploadReady(); }
   void SetUploadReadyQuietly() override;
-  void SetFirmwareText(const std::u16string& text) override { support_.SetFirmwareText(text); }
+  // The support page shows it, the update check compares against it.
+  void SetFirmwareText(const std::u16string& text) override;
   void InstallHooks() override;
   void RemoveHooks() override;
   void PostClose() override { PostMessage(WM_CLOSE); }
+  // UpdateHost: the answer timer runs on the support page, whose timer handler owns it.
+  void StartAnswerTimer(std::uint32_t ms) override { support_.SetTimer(kUpdateTimerId, ms); }
+  void KillAnswerTimer() override { ::KillTimer(support_.GetSafeHwnd(), kUpdateTimerId); }
+  void OpenFlasher(const std::u16string& program, const std::u16string& parameter) override;
+  void CloseProgram() override { PostMessage(WM_CLOSE); }
 
   DriverContext context_;
   DialogNotifier notices_;
