@@ -31,17 +31,21 @@ struct Run {
   double private_mb = -1;
 };
 
-Run RunOnce(const std::wstring& program) {
-  Run run;
+// Starts program without arguments; start is when it was asked for.
+bool Start(const std::wstring& program, PROCESS_INFORMATION& process, double& start) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
   std::wstring command = L"\"" + program + L"\"";
-  const double start = NowMs();
-  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return run;
-  }
+  start = NowMs();
+  return CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process) != FALSE;
+}
+
+Run RunOnce(const std::wstring& program) {
+  Run run;
+  PROCESS_INFORMATION process{};
+  double start = 0;
+  if (!Start(program, process, start)) return run;
   HWND window = nullptr;
   while (NowMs() - start < 30000) {
     window = FindWindowW(nullptr, kTitle);
@@ -74,15 +78,9 @@ Run RunOnce(const std::wstring& program) {
 // The platform's own cost of starting a program: the updater stand-in, which
 // ends at once, from its start to its end.
 double BareStartMs(const std::wstring& program) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::wstring command = L"\"" + program + L"\"";
-  const double start = NowMs();
-  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return -1;
-  }
+  double start = 0;
+  if (!Start(program, process, start)) return -1;
   WaitForSingleObject(process.hProcess, 15000);
   const double elapsed = NowMs() - start;
   CloseHandle(process.hThread);
