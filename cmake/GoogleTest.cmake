@@ -21,6 +21,12 @@ function(zk40_add_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE ZK40_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   # Discovering at test time keeps the build from starting Wine.
+  # Under Wine, a test program that Wine failed to start is started again
+  # (cmake/wine-run.sh.in).
+  set(environment "")
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    set(environment ENVIRONMENT ZK40_WINE_RETRY_SILENT=1)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 120 ${arg_PROPERTIES})
+    PROPERTIES TIMEOUT 120 ${environment} ${arg_PROPERTIES})
 endfunction()
