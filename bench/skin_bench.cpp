@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/gallery/Gallery.h"
+#include "app/gallery/Gallery_win32.h"
 #include "platform/WideText_win32.h"
 #include "skin/layout/ButtonPageLayout.h"
 #include "skin/layout/MainWindowLayout.h"

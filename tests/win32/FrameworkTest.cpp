@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/demo/DemoDialogs.h"
+#include "app/demo/DemoDialogs_win32.h"
 #include "support/MessagePump_win32.h"
 #include "support/WindowCapture_win32.h"
 

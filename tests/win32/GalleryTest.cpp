@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/gallery/Gallery.h"
+#include "app/gallery/Gallery_win32.h"
 #include "skin/PictureLoading_win32.h"
 #include "skin/SkinPaths.h"
 #include "skin/layout/ButtonPageLayout.h"

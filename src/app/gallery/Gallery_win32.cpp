@@ -1,4 +1,4 @@
-#include "app/gallery/Gallery.h"
+#include "app/gallery/Gallery_win32.h"
 
 #include "skin/PictureLoading_win32.h"
 #include "skin/SkinPaths.h"

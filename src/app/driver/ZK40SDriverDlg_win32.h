@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "app/driver/DriverDevice.h"
-#include "app/driver/MainWindowButtons.h"
-#include "app/driver/TrayIcon.h"
+#include "app/driver/DriverDevice_win32.h"
+#include "app/driver/MainWindowButtons_win32.h"
+#include "app/driver/TrayIcon_win32.h"
 #include "device/DeviceNotification_win32.h"
 #include "framework/Dialog.h"
 #include "i18n/SharedXmlDocument.h"

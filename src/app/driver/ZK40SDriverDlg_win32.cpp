@@ -1,8 +1,8 @@
-#include "app/driver/ZK40SDriverDlg.h"
+#include "app/driver/ZK40SDriverDlg_win32.h"
 
 #include <shellapi.h>
 
-#include "app/driver/HintLine.h"
+#include "app/driver/HintLine_win32.h"
 #include "device/FirmwareVersion.h"
 #include "device/UpdateDescription.h"
 #include "framework/BufferedPaint.h"

@@ -1,4 +1,4 @@
-#include "app/gallery/GalleryPage.h"
+#include "app/gallery/GalleryPage_win32.h"
 
 #include "framework/BufferedPaint.h"
 #include "skin/PictureLoading_win32.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/gallery/Gallery.h"
+#include "app/gallery/Gallery_win32.h"
 #include "framework/App.h"
 #include "platform/WideText_win32.h"
 

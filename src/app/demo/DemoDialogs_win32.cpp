@@ -1,4 +1,4 @@
-#include "app/demo/DemoDialogs.h"
+#include "app/demo/DemoDialogs_win32.h"
 
 #include <string>
 

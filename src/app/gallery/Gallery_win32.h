@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/gallery/GalleryPage.h"
+#include "app/gallery/GalleryPage_win32.h"
 
 namespace zk40::gallery {
 

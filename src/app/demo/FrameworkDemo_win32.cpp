@@ -1,5 +1,5 @@
 // framework_demo: shows the demo dialog until it is closed (Alt+F4).
-#include "app/demo/DemoDialogs.h"
+#include "app/demo/DemoDialogs_win32.h"
 #include "framework/App.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/driver/TrayIcon.h"
+#include "app/driver/TrayIcon_win32.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "app/driver/HintLine.h"
+#include "app/driver/HintLine_win32.h"
 
 #include "framework/Gdi.h"
 #include "skin/layout/MainWindowLayout.h"

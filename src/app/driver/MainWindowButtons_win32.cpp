@@ -1,4 +1,4 @@
-#include "app/driver/MainWindowButtons.h"
+#include "app/driver/MainWindowButtons_win32.h"
 
 #include <vector>
 

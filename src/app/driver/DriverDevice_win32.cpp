@@ -1,4 +1,4 @@
-#include "app/driver/DriverDevice.h"
+#include "app/driver/DriverDevice_win32.h"
 
 #include "device/UsbDeviceScan_win32.h"
 #include "platform/SystemHidSystem.h"

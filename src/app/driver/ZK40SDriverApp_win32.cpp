@@ -1,8 +1,8 @@
-#include "app/driver/ZK40SDriverApp.h"
+#include "app/driver/ZK40SDriverApp_win32.h"
 
 #include <commctrl.h>
 
-#include "app/driver/ZK40SDriverDlg.h"
+#include "app/driver/ZK40SDriverDlg_win32.h"
 #include "i18n/LanguageLoader.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/WideText_win32.h"
