@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/Dialog.h"
+#include "framework/OwnedControls.h"
 #include "skin/GDIBitmapBtn_win32.h"
 #include "skin/PagePictures_win32.h"
 #include "skin/layout/LayoutTypes.h"
@@ -36,10 +37,7 @@ class CSkinnedDialog : public CDialog {
   // Keeps a control of the dialog alive as long as the dialog object.
   template <typename Control>
   Control& Keep() {
-    auto control = std::make_unique<Control>();
-    Control& kept = *control;
-    controls_.push_back(std::move(control));
-    return kept;
+    return controls_.Make<Control>();
   }
 
   // Draws over the background (texts, the current key's name).
@@ -50,7 +48,7 @@ class CSkinnedDialog : public CDialog {
 
  private:
   PagePictures pictures_;
-  std::vector<std::unique_ptr<CWnd>> controls_;
+  OwnedControls controls_;
 };
 
 }  // namespace zk40

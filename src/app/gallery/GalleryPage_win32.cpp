@@ -12,7 +12,7 @@ RECT ToRect(const layout::Rect& r) { return RECT{r.left, r.top, r.right, r.botto
 }  // namespace
 
 bool CGalleryPage::Open(const CWnd* parent, const layout::Rect& rect, PagePictures pictures) {
-  controls_.clear();
+  controls_.Clear();
   pictures_ = std::move(pictures);
   WindowCreateArgs args = ChildWindowArgs(ToRect(rect), parent, 0, WS_VISIBLE | WS_CLIPCHILDREN);
   if (!parent) args.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;

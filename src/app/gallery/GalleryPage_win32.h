@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Wnd.h"
+#include "framework/OwnedControls.h"
 #include "skin/BitmapEdit_win32.h"
 #include "skin/ColorBtn_win32.h"
 #include "skin/GDIBitmapBtn_win32.h"
@@ -44,15 +45,12 @@ class CGalleryPage final : public CWnd {
  private:
   template <typename Control>
   Control& Keep() {
-    auto control = std::make_unique<Control>();
-    Control& kept = *control;
-    controls_.push_back(std::move(control));
-    return kept;
+    return controls_.Make<Control>();
   }
 
   PagePictures pictures_;
   bool ends_program_ = false;
-  std::vector<std::unique_ptr<CWnd>> controls_;
+  OwnedControls controls_;
 };
 
 }  // namespace zk40::gallery
