@@ -6,7 +6,9 @@
 #include "pages/DialogPlacement_win32.h"
 #include "platform/MessageBoxNotifier_win32.h"
 #include "platform/WideText_win32.h"
+#include "skin/CentredText_win32.h"
 #include "skin/PictureLoading_win32.h"
+#include "skin/SkinButton_win32.h"
 #include "skin/layout/DialogLayout.h"
 #include "skin/layout/SkinResourceIds.h"
 
@@ -17,19 +19,6 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 COLORREF NoticeTextColour() { return static_cast<COLORREF>(layout::notice::kText.ToColorRef()); }
-
-// Draws text in box: word-wrapped, not clipped, an ellipsis where a word does
-// not fit, and the wrapped block centred on the box's height (the box holds
-// one line; longer messages grow up and down from it).
-void DrawCentredMessage(HDC dc, const std::u16string& text, RECT box) {
-  constexpr UINT kFormat = DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS | DT_NOPREFIX;
-  RECT measured = box;
-  DrawTextW(dc, Wide(text), -1, &measured, kFormat | DT_CALCRECT);
-  const int height = measured.bottom - measured.top;
-  box.top += ((box.bottom - box.top) - height) / 2;
-  box.bottom = box.top + height;
-  DrawTextW(dc, Wide(text), -1, &box, kFormat);
-}
 
 }  // namespace
 
@@ -123,12 +112,10 @@ bool CDlgInfo::OnPaint() {
   } else {
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   }
-  static const Font font(CreateFontW(14, 0, 0, 0, 300, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg"));
-  SelectInDC selectFont(dc, font.get());
+  SelectInDC selectFont(dc, ButtonCaptionFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, NoticeTextColour());
-  DrawCentredMessage(dc, options_.text, ToRect(layout::notice::kMessage));
+  DrawCentredWrappedText(dc, options_.text, ToRect(layout::notice::kMessage));
   RECT title = ToRect(layout::notice::kTitle);
   const std::u16string titleText = options_.chinese ? u"提示" : u"Tips";
   DrawTextW(dc, Wide(titleText), -1, &title, DT_SINGLELINE | DT_NOPREFIX);

@@ -160,8 +160,7 @@ void CZK40SDriverDlg::ProbeDevice() {
     case ProbeOutcome::no_hid_support:
       return;
     case ProbeOutcome::update_mode: {
-      const std::u16string flasher = store.install_folder + u"\\FWUpdate\\ZizedoRI.exe";
-      ShellExecuteW(nullptr, L"open", Wide(flasher), store.ui_is_chinese == 1 ? L"1" : L"0", nullptr, SW_SHOWNORMAL);
+      OpenFlasher(FlasherPath(store.install_folder), store.ui_is_chinese == 1 ? u"1" : u"0");
       PostMessage(WM_CLOSE);
       return;
     }
@@ -437,8 +436,7 @@ bool CZK40SDriverDlg::OnMouseMove(UINT, POINT point) {
 bool CZK40SDriverDlg::OnTimer(UINT_PTR id) {
   if (id != kUpdaterTimer) return false;
   KillTimer(kUpdaterTimer);
-  const std::u16string updater = context_.store.install_folder + u"\\ostrel_update\\OstrelUpdate.exe";
-  ShellExecuteW(nullptr, L"open", Wide(updater), nullptr, nullptr, SW_SHOWNORMAL);
+  launcher_.ShellOpen(context_.store.install_folder + u"\\ostrel_update\\OstrelUpdate.exe");
   return true;
 }
 
