@@ -10,7 +10,7 @@ namespace zk40 {
 
 class CDlgLEDSet final : public CSkinPage {
  public:
-  explicit CDlgLEDSet(CWnd* parent) : CSkinPage(IDD_PAGE_LIGHTING, parent, layout::kLightingPageSkin) {}
+  CDlgLEDSet(CWnd* parent, const PageContext& context) : CSkinPage(IDD_PAGE_LIGHTING, parent, context, layout::kLightingPageSkin) {}
 
   // Shows the current record again (tab 2, tray, profile switch, defaults).
   void Refresh() {}

@@ -12,7 +12,7 @@ namespace zk40 {
 
 class CDlgMacro final : public CSkinPage {
  public:
-  explicit CDlgMacro(CWnd* parent) : CSkinPage(IDD_PAGE_MACROS, parent, layout::kMacroPageSkin) {}
+  CDlgMacro(CWnd* parent, const PageContext& context) : CSkinPage(IDD_PAGE_MACROS, parent, context, layout::kMacroPageSkin) {}
 
   // Lists the macros of the current game group (start-up).
   void FillMacroList() {}

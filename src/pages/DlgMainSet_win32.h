@@ -11,7 +11,7 @@ namespace zk40 {
 
 class CDlgMainSet final : public CSkinPage {
  public:
-  explicit CDlgMainSet(CWnd* parent) : CSkinPage(IDD_PAGE_BUTTONS, parent, layout::kButtonPageSkin) {}
+  CDlgMainSet(CWnd* parent, const PageContext& context) : CSkinPage(IDD_PAGE_BUTTONS, parent, context, layout::kButtonPageSkin) {}
 
   // Shows the current record again (tab 1, tray, profile switch, defaults).
   void Refresh() {}

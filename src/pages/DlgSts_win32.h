@@ -11,7 +11,7 @@ namespace zk40 {
 
 class CDlgSts final : public CSkinPage {
  public:
-  explicit CDlgSts(CWnd* parent) : CSkinPage(IDD_PAGE_STATISTICS, parent, layout::kStatisticsPageSkin) {}
+  CDlgSts(CWnd* parent, const PageContext& context) : CSkinPage(IDD_PAGE_STATISTICS, parent, context, layout::kStatisticsPageSkin) {}
 
   // Writes the counters to Sts.cfg (Windows is ending the session).
   void SaveStatistics() {}

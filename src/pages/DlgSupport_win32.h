@@ -13,7 +13,7 @@ namespace zk40 {
 
 class CDlgSupport final : public CSkinPage {
  public:
-  explicit CDlgSupport(CWnd* parent) : CSkinPage(IDD_PAGE_SUPPORT, parent, layout::kSupportPageSkin) {}
+  CDlgSupport(CWnd* parent, const PageContext& context) : CSkinPage(IDD_PAGE_SUPPORT, parent, context, layout::kSupportPageSkin) {}
 
   // The firmware version in decimal, or empty when none was read.
   void SetFirmwareText(const std::u16string& text) { firmware_text_ = text; }

@@ -10,13 +10,15 @@
 
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "pages/PageContext_win32.h"
 #include "skin/layout/SkinFiles.h"
 
 namespace zk40 {
 
 class CSkinPage : public CDialog {
  public:
-  CSkinPage(UINT templateId, CWnd* parent, const layout::PageSkin& skin) : CDialog(templateId, parent), skin_(skin) {}
+  CSkinPage(UINT templateId, CWnd* parent, const PageContext& context, const layout::PageSkin& skin)
+      : CDialog(templateId, parent), context_(context), skin_(skin) {}
 
   // Creates the page hidden at its place in the main window, with the
   // pictures of install_folder's skin.
@@ -30,6 +32,7 @@ class CSkinPage : public CDialog {
 
  protected:
   bool OnEraseBkgnd(HDC dc) override;
+  const PageContext& Context() const { return context_; }
   HBITMAP NormalPicture() const { return normal_.get(); }
   // The page's Over and Down pictures, for cutting its controls' looks.
   void LoadStatePictures(Bitmap& over, Bitmap& down) const;
@@ -37,6 +40,7 @@ class CSkinPage : public CDialog {
  private:
   std::u16string PicturePath(std::u16string_view name) const;
 
+  const PageContext& context_;
   const layout::PageSkin& skin_;
   std::u16string install_folder_;
   Bitmap normal_;

@@ -45,11 +45,13 @@ CZK40SDriverDlg::CZK40SDriverDlg(const DriverContext& context)
       notices_(context.store),
       profiles_(context.store, context.fs, notices_, context.strings, *this),
       macros_(context.store, context.fs, notices_, context.strings, clock_),
-      buttons_page_(this),
-      lighting_(this),
-      macro_(this),
-      statistics_(this),
-      support_(this) {}
+      pages_{context.store, context.strings, context.xml,    context.fs, context.hooks, notices_,
+             macros_,       profiles_,       clock_,         launcher_,  keyboard_},
+      buttons_page_(this, pages_),
+      lighting_(this, pages_),
+      macro_(this, pages_),
+      statistics_(this, pages_),
+      support_(this, pages_) {}
 
 CZK40SDriverDlg::~CZK40SDriverDlg() {
   if (icon_) DestroyIcon(icon_);

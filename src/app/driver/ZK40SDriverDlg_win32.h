@@ -22,6 +22,8 @@
 #include "pages/DlgMainSet_win32.h"
 #include "pages/DlgSts_win32.h"
 #include "pages/DlgSupport_win32.h"
+#include "pages/PageContext_win32.h"
+#include "platform/KeyboardLayout_win32.h"
 #include "settings/ProfileFiles.h"
 #include "shell/HookState.h"
 #include "shell/ShellLauncher_win32.h"
@@ -114,6 +116,8 @@ class CZK40SDriverDlg final : public CDialog, private ProfileView, private Prese
   MacroStore macros_;
   SystemClock clock_;
   ShellLauncher launcher_;
+  Win32KeyboardLayout keyboard_;
+  PageContext pages_;
   std::unique_ptr<DriverDevice> device_;
   Bitmap skin_normal_, skin_over_, skin_down_;
   MainWindowButtons buttons_;
