@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The button page's own settings end to end: DPI boxes (a sixth box stays
+# off, one of five goes off), report rate, precision, both sliders, the
+# wheel's lines field with a typed number, its arrows and the screen mode;
+# after Apply the mouse holds the DPI stages and the report interval and
+# Windows the pointer settings, as zk40ctl computes them from the saved profile.
+# usage: button_page_settings.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/button_page_lib.sh"
+
+fresh_data_folder
+clear_vhid_log
+plug mouse
+start_driver
+wait_window || fail "no main window"
+sleep 1
+
+# Factory stages: 750 1000 1500 2000 3000. A sixth box stays off; 750 goes
+# off, then 500 comes on: 500 1000 1500 2000 3000.
+click_dpi_box 0
+click_dpi_box 1
+click_dpi_box 0
+click_report_rate 1
+click_precision
+# 134 pixels into the 169-pixel pointer-speed track (clear of the thumb at
+# 10): 1 + 134 x 19 / 169 = 16; the left end of the lift-off track is 1.
+click_page 238 173
+click_page 423 173
+# A typed 45 is checked at Apply: 30 lines.
+click_page 561 366
+xdotool key End BackSpace BackSpace BackSpace BackSpace type 45
+sleep 0.3
+apply_and_wait
+state=$(device_state)
+echo "$state" | grep -qx 'dpi stages 500 1000 1500 2000 3000 - - -' || fail "DPI stages: $(echo "$state" | grep dpi)"
+echo "$state" | grep -qx 'report interval 2 ms' || fail "report rate: $(echo "$state" | grep interval)"
+[ "$(pointer_line)" = "1 16 30" ] || fail "pointer settings (precision speed lines): $(pointer_line)"
+windows="$(windows_setting Mouse MouseSpeed) $(windows_setting Mouse MouseSensitivity) $(windows_setting Desktop WheelScrollLines)"
+[ "$windows" = "1 16 30" ] || fail "Windows' acceleration, speed and wheel lines: $windows"
+grep -q '"sheight_level": 1' <(timeout 60 "$wine_run" "$bin/zk40ctl.exe" profile-export "$data" 'C:\windows\temp\zk40page.json' \
+  >/dev/null 2>&1; tr -d '\r' <"$prefix/drive_c/windows/temp/zk40page.json") || fail "the lift-off level is not 1"
+screenshot e2e-button-page-settings
+echo "DPI boxes, report rate, precision, sliders and 45 lines (30) reached the mouse and the saved profile"
+
+# The arrows step from the field's number within 1..30; the screen button
+# turns the lines off.
+click_page 580 366
+click_page 580 366
+click_page 580 355
+apply_and_wait
+[ "$(pointer_line)" = "1 16 29" ] || fail "after down, down, up: $(pointer_line)"
+click_page 440 384
+apply_and_wait
+[ "$(pointer_line)" = "1 16 -1" ] || fail "the screen button: $(pointer_line)"
+[ "$(windows_setting Desktop WheelScrollLines)" = 4294967295 ] || fail "Windows does not scroll a screen per notch"
+echo "arrows: 29 lines; screen button: one screen per notch"
