@@ -56,3 +56,26 @@ pointer_line() {
 windows_setting() {
   timeout 60 "$wine_run" reg query "HKCU\\Control Panel\\$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n { print $3 }'
 }
+
+le32() {
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"
+}
+# write_macro_file ID NAME: Macro.cfg with one macro (A pressed and
+# released) of that id and name in its first record, the other 499 empty.
+write_macro_file() {
+  {
+    le32 4104; le32 0xE8E80010; le32 "$1"; le32 0; le32 1; le32 2
+    le32 0xC0000041; le32 0xE0000041
+    head -c $((4024 - 32)) /dev/zero
+    printf '%s' "$2" | iconv -t UTF-16LE
+    head -c $((80 - 2 * ${#2})) /dev/zero
+    head -c $((4104 * 499)) /dev/zero
+  } >"$data/Macro.cfg"
+}
+# A refusal's notice: shown, then dismissed.
+expect_notice() {
+  wait_until notice_shown || fail "no notice for $1"
+  screen_shot "e2e-button-page-$1"
+  dismiss_notice
+  wait_until notice_gone || fail "the notice for $1 did not close"
+}
