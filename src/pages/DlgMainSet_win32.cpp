@@ -29,10 +29,6 @@ RECT RectIn(HWND window, HWND client) {
   return r;
 }
 
-void MoveTo(const CWnd& control, const RECT& r) {
-  control.MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
 }  // namespace
 
 CDlgMainSet::CDlgMainSet(CWnd* parent, const PageContext& context)
@@ -103,8 +99,7 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
     report_rates_[static_cast<std::size_t>(i)] = &AddButton(
         pictures, ToRect(page::kReportRateButtons[static_cast<std::size_t>(i)]), [this, i] { OnReportRate(i); });
   }
-  chinese_layout_ = Context().store.ui_is_chinese == 1;
-  const bool zh = chinese_layout_;
+  const bool zh = SkinIsChinese();
   lines_button_ = &AddButton(pictures, ToRect(page::kLinesButton.For(zh)), [this] { OnLinesMode(); });
   auto& field = controls_.Make<CBitmapEdit>();
   ControlCreateArgs fieldArgs;
@@ -113,6 +108,7 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
   fieldArgs.parent = this;
   fieldArgs.id = kLinesFieldId;
   field.Create(fieldArgs);
+  field.SetBackground(page::kLinesField.For(zh), pictures.normal_image);
   lines_field_ = &field;
   lines_up_ = &AddButton(pictures, ToRect(page::kLinesUp.For(zh)), [this] { OnLinesStep(1); });
   lines_down_ = &AddButton(pictures, ToRect(page::kLinesDown.For(zh)), [this] { OnLinesStep(-1); });
@@ -120,7 +116,6 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
   // Arrows only push; they show no latched state.
   lines_up_->SetToggleMode(false, false);
   lines_down_->SetToggleMode(false, false);
-  PlaceLanguageControls(pictures, zh);
   for (std::size_t i = 0; i < area_captions_.size(); ++i) {
     area_captions_[i] = &AddButton(pictures, ToRect(page::kAreaCaptions[i]), nullptr);
   }
@@ -138,30 +133,13 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
     args.parent = this;
     args.on_click = [this, j] { ChooseFunction(j); };
     entry.Create(args);
-    entry.SetPictures(EntryPictures(zh));
+    entry.SetPictures(EntryPictures(Context().store.ui_is_chinese == 1));
     entry.SetToggleMode(true);
     entries_[static_cast<std::size_t>(j)] = &entry;
   }
 }
 
-void CDlgMainSet::PlaceLanguageControls(const PagePictures& pictures, bool chinese) {
-  chinese_layout_ = chinese;
-  const std::pair<CGDIBitmapBtn*, layout::Rect> buttons[] = {
-      {lines_button_, page::kLinesButton.For(chinese)},
-      {lines_up_, page::kLinesUp.For(chinese)},
-      {lines_down_, page::kLinesDown.For(chinese)},
-      {screen_button_, page::kScreenButton.For(chinese)},
-  };
-  for (const auto& [button, rect] : buttons) {
-    const RECT r = ToRect(rect);
-    MoveTo(*button, r);
-    button->SetStatePictures(r, pictures.normal.get(), pictures.over.get(), pictures.down.get(), pictures.normal.get());
-  }
-  const layout::Rect field = page::kLinesField.For(chinese);
-  MoveTo(*lines_field_, ToRect(field));
-  lines_field_->SetBackground(field, pictures.normal_image);
-  lines_field_->Invalidate(true);
-}
+bool CDlgMainSet::SkinIsChinese() const { return Context().store.install_is_chinese == 1; }
 
 void CDlgMainSet::SetCaptions() {
   if (!m_hWnd) return;
@@ -171,10 +149,8 @@ void CDlgMainSet::SetCaptions() {
   for (CGDIBitmapBtn* rate : report_rates_) rate->SetTooltipText(strings.Get("str_rollingrate"), true);
   lines_button_->SetTooltipText(strings.Get("str_rollerColumn"), true);
   screen_button_->SetTooltipText(strings.Get("str_rollerScreen"), true);
+  // The entries' pictures carry the interface language's names.
   const bool chinese = Context().store.ui_is_chinese == 1;
-  if (chinese == chinese_layout_) return;
-  const PagePictures pictures = LoadPagePictures(Context().store.install_folder, layout::kButtonPageSkin, true);
-  PlaceLanguageControls(pictures, chinese);
   for (CIrrButton* entry : entries_) entry->SetPictures(EntryPictures(chinese));
 }
 

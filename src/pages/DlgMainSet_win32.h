@@ -29,8 +29,8 @@ class CDlgMainSet final : public CSkinPage {
   void Refresh();
   // Checks the wheel-lines field and writes its number into the record.
   void CommitWheelLines();
-  // Tooltips from the language texts; the controls whose place differs in
-  // the Chinese interface move when the interface language changes.
+  // Tooltips from the language texts, and the entries' pictures of the
+  // interface language.
   void SetCaptions() override;
 
   // Opens the function chooser for button (0..6) and applies its answer.
@@ -48,7 +48,9 @@ class CDlgMainSet final : public CSkinPage {
   void CreateControls(const PagePictures& pictures);
   CGDIBitmapBtn& AddButton(const PagePictures& pictures, const RECT& rect, std::function<void()> on_click);
   CPngHSliderBar& AddSlider(const PagePictures& pictures, const RECT& rect, UINT id, int maximum);
-  void PlaceLanguageControls(const PagePictures& pictures, bool chinese);
+  // The wheel's controls lie where the page's pictures show them, and those
+  // are the install's: a Chinese install's skin has its own places.
+  bool SkinIsChinese() const;
   void LoadGameMenuLibrary();
 
   // Control actions.
@@ -66,7 +68,6 @@ class CDlgMainSet final : public CSkinPage {
   HWND HintControl(const ControlHint& hint) const;
 
   ButtonPage model_;
-  bool chinese_layout_ = false;
   OwnedControls controls_;
   std::array<CGDIBitmapBtn*, kDpiBoxCount> dpi_boxes_{};
   CPngHSliderBar* pointer_speed_ = nullptr;
