@@ -15,6 +15,24 @@ start_driver
 wait_window || fail "no main window"
 sleep 1
 
+# Hints: the hint line tells what lies under the cursor; the marker on the
+# mouse picture lights while the cursor is over its button's entry.
+hint_and_marker() { crop "$1-hint" 67 598 232 28; crop "$1-marker" 769 376 21 21; }
+xdotool mousemove 0 0
+sleep 0.5
+hint_and_marker away
+move_page() { read -r -a o <<<"$(window_origin)"; xdotool mousemove $((o[0] + $1 + 15)) $((o[1] + $2 + 128)); sleep 0.6; }
+move_page 158 73
+hint_and_marker dpi
+move_page 94 211
+hint_and_marker precision
+move_page 418 425
+hint_and_marker back
+same_picture away-hint dpi-hint && fail "no hint over a DPI box"
+same_picture dpi-hint precision-hint && fail "the precision box shows the DPI boxes' hint"
+same_picture dpi-marker back-marker && fail "the back button's marker did not light over its entry"
+same_picture away-marker dpi-marker || fail "the back button's marker lit away from its entry"
+
 # Factory stages: 750 1000 1500 2000 3000. A sixth box stays off; 750 goes
 # off, then 500 comes on: 500 1000 1500 2000 3000.
 click_dpi_box 0
