@@ -34,6 +34,7 @@ chooser_tab 3
 click_chooser 120 84
 xdotool key End Up
 sleep 0.3
+screen_shot e2e-button-page-chooser-basic
 chooser_ok
 expect_notice sniper-refused
 
@@ -47,6 +48,7 @@ chooser_tab 3
 chooser_ok
 open_chooser 2
 chooser_tab 2
+screen_shot e2e-button-page-chooser-macro
 chooser_ok
 open_chooser 1
 chooser_disable

@@ -32,6 +32,11 @@ chooser_ok
 expect_notice left-click-refused-chinese
 
 open_chooser 3
+screen_shot e2e-button-page-chooser-keys-chinese
+chooser_tab 2
+screen_shot e2e-button-page-chooser-macro-chinese
+chooser_tab 3
+screen_shot e2e-button-page-chooser-basic-chinese
 chooser_tab 4
 screen_shot e2e-button-page-chooser-advanced-chinese
 # The program row's browse button opens the open-file dialog.
