@@ -5,6 +5,7 @@
 # on right) and "disable" (middle) each end in their key-matrix code on the
 # mouse after Apply. Taking Click from the only button that has it, and the
 # sniper function on the wheel, are refused with a notice and change nothing.
+# While the chooser is open the main window takes no clicks.
 # usage: button_page_functions.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/button_page_lib.sh"
@@ -42,6 +43,11 @@ open_chooser 3
 xdotool key ctrl+k
 sleep 0.5
 screen_shot e2e-button-page-chooser
+# The main window takes no clicks under the chooser: Apply sends nothing.
+clear_vhid_log
+click_apply
+sleep 1
+[ -z "$(vhid_reports)" ] || fail "Apply worked under the open chooser"
 chooser_ok
 open_chooser 4
 chooser_tab 3
