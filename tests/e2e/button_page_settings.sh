@@ -72,3 +72,17 @@ apply_and_wait
 [ "$(pointer_line)" = "1 16 -1" ] || fail "the screen button: $(pointer_line)"
 [ "$(windows_setting Desktop WheelScrollLines)" = 4294967295 ] || fail "Windows does not scroll a screen per notch"
 echo "arrows: 29 lines; screen button: one screen per notch"
+
+# Another profile shows its own record: profile 2 (never changed) has 750
+# on and the lines mode; profile 1 comes back as it was applied.
+box750() { xdotool mousemove 0 0; sleep 0.3; crop "$1" 145 190 60 20; }
+box750 profile1
+click_profile 2
+sleep 1
+box750 profile2
+same_picture profile1 profile2 && fail "profile 2 shows profile 1's DPI boxes"
+click_profile 1
+sleep 1
+box750 profile1-again
+same_picture profile1 profile1-again || fail "profile 1 came back with other DPI boxes"
+echo "profile switches show each profile's record"
