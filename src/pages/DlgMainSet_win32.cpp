@@ -1,5 +1,6 @@
 #include "pages/DlgMainSet_win32.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "macros/GameMenuLibrary_win32.h"
@@ -27,6 +28,22 @@ RECT RectIn(HWND window, HWND client) {
   ::GetWindowRect(window, &r);
   ::MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&r), 2);
   return r;
+}
+
+// The lines field is taller than a line of its text: the text is moved to
+// the field's middle (a formatting rectangle needs a multi-line edit; Enter
+// never reaches it on a page).
+void CentreTextVertically(const CEdit& field) {
+  const HWND window = field.GetSafeHwnd();
+  const HDC dc = ::GetDC(window);
+  const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(field.SendMessage(WM_GETFONT)));
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(window, dc);
+  RECT text = field.GetClientRect();
+  text.top = std::max<LONG>(0, (text.bottom - metrics.tmHeight) / 2);
+  field.SendMessage(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&text));
 }
 
 }  // namespace
@@ -103,12 +120,13 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
   lines_button_ = &AddButton(pictures, ToRect(page::kLinesButton.For(zh)), [this] { OnLinesMode(); });
   auto& field = controls_.Make<CBitmapEdit>();
   ControlCreateArgs fieldArgs;
-  fieldArgs.style = WS_VISIBLE | ES_CENTER | ES_NUMBER | ES_AUTOHSCROLL;
+  fieldArgs.style = WS_VISIBLE | ES_MULTILINE | ES_CENTER | ES_NUMBER;
   fieldArgs.rect = ToRect(page::kLinesField.For(zh));
   fieldArgs.parent = this;
   fieldArgs.id = kLinesFieldId;
   field.Create(fieldArgs);
   field.SetBackground(page::kLinesField.For(zh), pictures.normal_image);
+  CentreTextVertically(field);
   lines_field_ = &field;
   lines_up_ = &AddButton(pictures, ToRect(page::kLinesUp.For(zh)), [this] { OnLinesStep(1); });
   lines_down_ = &AddButton(pictures, ToRect(page::kLinesDown.For(zh)), [this] { OnLinesStep(-1); });
