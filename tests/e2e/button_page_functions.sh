@@ -39,6 +39,20 @@ screen_shot e2e-button-page-chooser-basic
 chooser_ok
 expect_notice sniper-refused
 
+# An entry shows itself latched while its button differs from the factory
+# function: FIRE latches wheel-down, the default button unlatches it.
+entry6() { xdotool mousemove 0 0; sleep 2.5; crop "$1" 570 538 90 26; }
+entry6 factory
+open_chooser 6
+chooser_tab 3
+chooser_ok
+entry6 fire
+same_picture factory fire && fail "the wheel-down entry did not latch with FIRE"
+open_chooser 6
+click_chooser 276 271
+entry6 default
+same_picture factory default || fail "the wheel-down entry stayed latched after the default"
+
 open_chooser 3
 xdotool key ctrl+k
 sleep 0.5
@@ -75,4 +89,5 @@ check_slot 2 07000000 "middle is disabled"
 check_slot 4 0af01802 "back fires"
 check_slot 5 00010e00 "forward sends Ctrl+K"
 check_slot 14 04000100 "the wheel keeps scrolling up"
+check_slot 15 04000200 "wheel-down is back to scrolling down"
 echo "Ctrl+K, FIRE, the macro and disable reached the key matrix; the two refusals changed nothing"
