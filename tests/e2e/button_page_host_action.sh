@@ -52,8 +52,7 @@ sleep 2.5
 apply_and_wait
 [ "$(matrix_slot 5)" = 0100f400 ] || fail "forward should keep its own code for the host: slot 5 holds $(matrix_slot 5)"
 
-# The progress dialog closes by its timer a moment after the upload.
-sleep 3
+sleep 1
 rm -f "$standins_log"
 read -r -a origin <<<"$(window_origin)"
 xdotool mousemove $((origin[0] + 600)) $((origin[1] + 300)) sleep 0.3 click 9

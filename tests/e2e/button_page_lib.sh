@@ -37,6 +37,8 @@ apply_and_wait() {
     diff <(echo "$expected") <(vhid_reports) >&2
     fail "the mouse received other reports than zk40ctl's upload of the saved profile"
   fi
+  # The progress dialog closes by its timer a moment after the upload.
+  sleep 2
 }
 
 # matrix_slot N: key-matrix slot N (0..15) as the mouse last received it,
