@@ -1,6 +1,5 @@
 #include "pages/DlgMainSet_win32.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "macros/GameMenuLibrary_win32.h"
@@ -30,10 +29,10 @@ RECT RectIn(HWND window, HWND client) {
   return r;
 }
 
-// The lines field is taller than a line of its text: the text is moved to
-// the field's middle (a formatting rectangle needs a multi-line edit; Enter
-// never reaches it on a page).
-void CentreTextVertically(const CEdit& field) {
+// The lines field's box is taller than a line of its text: the edit takes
+// the middle strip of the box, so that its number sits in the box's middle;
+// the page's picture shows the rest of the box.
+PageRect TextStrip(const CEdit& field, const layout::Rect& box) {
   const HWND window = field.GetSafeHwnd();
   const HDC dc = ::GetDC(window);
   const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(field.SendMessage(WM_GETFONT)));
@@ -41,9 +40,7 @@ void CentreTextVertically(const CEdit& field) {
   ::GetTextMetricsW(dc, &metrics);
   ::SelectObject(dc, old);
   ::ReleaseDC(window, dc);
-  RECT text = field.GetClientRect();
-  text.top = std::max<LONG>(0, (text.bottom - metrics.tmHeight) / 2);
-  field.SendMessage(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&text));
+  return MiddleStrip({box.left, box.top, box.right, box.bottom}, metrics.tmHeight);
 }
 
 }  // namespace
@@ -120,13 +117,14 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
   lines_button_ = &AddButton(pictures, ToRect(page::kLinesButton.For(zh)), [this] { OnLinesMode(); });
   auto& field = controls_.Make<CBitmapEdit>();
   ControlCreateArgs fieldArgs;
-  fieldArgs.style = WS_VISIBLE | ES_MULTILINE | ES_CENTER | ES_NUMBER;
+  fieldArgs.style = WS_VISIBLE | ES_CENTER | ES_NUMBER | ES_AUTOHSCROLL;
   fieldArgs.rect = ToRect(page::kLinesField.For(zh));
   fieldArgs.parent = this;
   fieldArgs.id = kLinesFieldId;
   field.Create(fieldArgs);
-  field.SetBackground(page::kLinesField.For(zh), pictures.normal_image);
-  CentreTextVertically(field);
+  const PageRect strip = TextStrip(field, page::kLinesField.For(zh));
+  field.MoveWindow(strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top);
+  field.SetBackground({strip.left, strip.top, strip.right, strip.bottom}, pictures.normal_image);
   lines_field_ = &field;
   lines_up_ = &AddButton(pictures, ToRect(page::kLinesUp.For(zh)), [this] { OnLinesStep(1); });
   lines_down_ = &AddButton(pictures, ToRect(page::kLinesDown.For(zh)), [this] { OnLinesStep(-1); });

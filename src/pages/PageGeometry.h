@@ -24,6 +24,10 @@ struct PageRect {
   PageRect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
 };
 
+// The strip of box, height high (at most the box's), in the box's middle;
+// an odd spare pixel goes below.
+PageRect MiddleStrip(const PageRect& box, int height);
+
 // A control's rectangle (in page coordinates) and the hint number the page
 // posts while the cursor is over it.
 struct HintArea {

@@ -60,18 +60,31 @@ grep -q '"sheight_level": 1' <(timeout 60 "$wine_run" "$bin/zk40ctl.exe" profile
 screenshot e2e-button-page-settings
 echo "DPI boxes, report rate, precision, sliders and 45 lines (30) reached the mouse and the saved profile"
 
+# The field is checked every four seconds as well: a typed 007 becomes 7
+# without Apply. (The precision box takes the focus, and the caret, away
+# from the field before each picture; clicked twice it stays as it was.)
+type_lines() { click_page 561 366; xdotool key End BackSpace BackSpace BackSpace BackSpace type "$1"; click_precision; }
+type_lines 007
+crop typed 565 483 23 22
+sleep 5
+crop checked 565 483 23 22
+type_lines 7
+crop seven 565 483 23 22
+same_picture typed checked && fail "the field still shows 007 after the periodic check"
+same_picture checked seven || fail "the periodic check did not leave 7 in the field"
+
 # The arrows step from the field's number within 1..30; the screen button
 # turns the lines off.
 click_page 580 366
 click_page 580 366
 click_page 580 355
 apply_and_wait
-[ "$(pointer_line)" = "1 16 29" ] || fail "after down, down, up: $(pointer_line)"
+[ "$(pointer_line)" = "1 16 6" ] || fail "7 lines, then down, down, up: $(pointer_line)"
 click_page 440 384
 apply_and_wait
 [ "$(pointer_line)" = "1 16 -1" ] || fail "the screen button: $(pointer_line)"
 [ "$(windows_setting Desktop WheelScrollLines)" = 4294967295 ] || fail "Windows does not scroll a screen per notch"
-echo "arrows: 29 lines; screen button: one screen per notch"
+echo "the periodic check: 007 shows as 7; arrows: 6 lines; screen button: one screen per notch"
 
 # Another profile shows its own record: profile 2 (never changed) has 750
 # on and the lines mode; profile 1 comes back as it was applied.
