@@ -3,8 +3,9 @@
 # button is bound to a program through the chooser's advanced page and the
 # system's open-file dialog; after Apply the mouse keeps the button's own
 # code, and a real click of the forward button (X button 2) starts the
-# program. The page and the chooser over it are photographed in Chinese, and
-# the left-click refusal speaks Chinese.
+# program. The page and the chooser over it are photographed in Chinese, the
+# left-click refusal speaks Chinese, and opening the chooser turns the left
+# button's English factory label into the Chinese one.
 # usage: button_page_host_action.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/button_page_lib.sh"
@@ -51,6 +52,9 @@ chooser_ok
 sleep 2.5
 apply_and_wait
 [ "$(matrix_slot 5)" = 0100f400 ] || fail "forward should keep its own code for the host: slot 5 holds $(matrix_slot 5)"
+# Opening the chooser put the left button's English factory label into Chinese.
+left_label=$(profile_json | sed -n '/"left"/,/}/s/^ *"label": "\(.*\)",$/\1/p')
+[ "$left_label" = "单击" ] || fail "the left button's label is $left_label, not 单击"
 
 sleep 1
 rm -f "$standins_log"

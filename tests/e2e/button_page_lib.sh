@@ -81,3 +81,8 @@ expect_notice() {
   dismiss_notice
   wait_until notice_gone || fail "the notice for $1 did not close"
 }
+# The saved current profile as zk40ctl exports it (JSON).
+profile_json() {
+  timeout 60 "$wine_run" "$bin/zk40ctl.exe" profile-export "$data" 'C:\windows\temp\zk40page.json' >/dev/null 2>&1
+  tr -d '\r' <"$prefix/drive_c/windows/temp/zk40page.json"
+}

@@ -55,8 +55,7 @@ echo "$state" | grep -qx 'report interval 2 ms' || fail "report rate: $(echo "$s
 [ "$(pointer_line)" = "1 16 30" ] || fail "pointer settings (precision speed lines): $(pointer_line)"
 windows="$(windows_setting Mouse MouseSpeed) $(windows_setting Mouse MouseSensitivity) $(windows_setting Desktop WheelScrollLines)"
 [ "$windows" = "1 16 30" ] || fail "Windows' acceleration, speed and wheel lines: $windows"
-grep -q '"sheight_level": 1' <(timeout 60 "$wine_run" "$bin/zk40ctl.exe" profile-export "$data" 'C:\windows\temp\zk40page.json' \
-  >/dev/null 2>&1; tr -d '\r' <"$prefix/drive_c/windows/temp/zk40page.json") || fail "the lift-off level is not 1"
+profile_json | grep -q '"sheight_level": 1$' || fail "the lift-off level is not 1"
 screenshot e2e-button-page-settings
 echo "DPI boxes, report rate, precision, sliders and 45 lines (30) reached the mouse and the saved profile"
 
@@ -65,13 +64,11 @@ echo "DPI boxes, report rate, precision, sliders and 45 lines (30) reached the m
 # from the field before each picture; clicked twice it stays as it was.)
 type_lines() { click_page 561 366; xdotool key End BackSpace BackSpace BackSpace BackSpace type "$1"; click_precision; }
 type_lines 007
-crop typed 565 483 23 22
 sleep 5
 crop checked 565 483 23 22
 type_lines 7
 crop seven 565 483 23 22
-same_picture typed checked && fail "the field still shows 007 after the periodic check"
-same_picture checked seven || fail "the periodic check did not leave 7 in the field"
+same_picture checked seven || fail "the periodic check did not turn 007 into 7 in the field"
 
 # The arrows step from the field's number within 1..30; the screen button
 # turns the lines off.
