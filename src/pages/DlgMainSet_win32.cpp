@@ -63,15 +63,10 @@ bool CDlgMainSet::OnInitDialog() {
 }
 
 void CDlgMainSet::LoadGameMenuLibrary() {
-  // Without the library's two menu exports the program has no game menus,
-  // and the page says so by closing itself (see OnClose).
-  if (!GameMenuLibrary::Load()) PostMessage(WM_CLOSE);
-}
-
-bool CDlgMainSet::OnClose() {
-  // The page stays: destroying it would leave tab 1 empty and the main
-  // window refreshing controls that are gone. Only the game menus are missing.
-  return true;
+  // Without the library's two menu exports the program has no game menus.
+  // The page does not close over it: tab 1 would be left empty and the main
+  // window would refresh controls that are gone.
+  (void)GameMenuLibrary::Load();
 }
 
 CGDIBitmapBtn& CDlgMainSet::AddButton(const PagePictures& pictures, const RECT& rect, std::function<void()> on_click) {
@@ -179,20 +174,34 @@ void CDlgMainSet::Refresh() {
 
 void CDlgMainSet::ShowView() {
   const ButtonPageView& view = model_.View();
-  for (std::size_t i = 0; i < dpi_boxes_.size(); ++i) dpi_boxes_[i]->SetLatched(view.dpi_on[i]);
+  ShowDpiBoxes();
   pointer_speed_->SetPosition(view.pointer_speed);
   precision_->SetLatched(view.precision_on);
   lift_off_->SetPosition(view.lift_off);
-  for (std::size_t i = 0; i < report_rates_.size(); ++i) {
-    report_rates_[i]->SetLatched(view.report_rate_button == static_cast<int>(i));
-  }
-  lines_button_->SetLatched(view.lines_mode);
-  screen_button_->SetLatched(!view.lines_mode);
-  for (const CWnd* control : std::initializer_list<const CWnd*>{lines_field_, lines_up_, lines_down_}) {
-    control->EnableWindow(view.lines_mode);
-  }
+  ShowReportRate();
+  ShowWheelMode();
   for (std::size_t j = 0; j < entries_.size(); ++j) entries_[j]->SetLatched(view.entry_latched[j]);
   ShowLinesNumber(DecimalText(view.lines_number));
+}
+
+void CDlgMainSet::ShowDpiBoxes() {
+  const DpiBoxes& on = model_.View().dpi_on;
+  for (std::size_t i = 0; i < dpi_boxes_.size(); ++i) dpi_boxes_[i]->SetLatched(on[i]);
+}
+
+void CDlgMainSet::ShowReportRate() {
+  for (std::size_t i = 0; i < report_rates_.size(); ++i) {
+    report_rates_[i]->SetLatched(model_.View().report_rate_button == static_cast<int>(i));
+  }
+}
+
+void CDlgMainSet::ShowWheelMode() {
+  const bool lines = model_.View().lines_mode;
+  lines_button_->SetLatched(lines);
+  screen_button_->SetLatched(!lines);
+  for (const CWnd* control : std::initializer_list<const CWnd*>{lines_field_, lines_up_, lines_down_}) {
+    control->EnableWindow(lines);
+  }
 }
 
 void CDlgMainSet::ShowLinesNumber(const std::u16string& text) {
@@ -205,8 +214,7 @@ void CDlgMainSet::ShowLinesNumber(const std::u16string& text) {
 
 void CDlgMainSet::OnDpiBox(int box) {
   model_.ClickDpiBox(box);
-  const DpiBoxes& on = model_.View().dpi_on;
-  for (std::size_t i = 0; i < dpi_boxes_.size(); ++i) dpi_boxes_[i]->SetLatched(on[i]);
+  ShowDpiBoxes();
 }
 
 void CDlgMainSet::OnPrecision() {
@@ -216,27 +224,17 @@ void CDlgMainSet::OnPrecision() {
 
 void CDlgMainSet::OnReportRate(int rateButton) {
   model_.ClickReportRate(rateButton);
-  for (std::size_t i = 0; i < report_rates_.size(); ++i) {
-    report_rates_[i]->SetLatched(model_.View().report_rate_button == static_cast<int>(i));
-  }
+  ShowReportRate();
 }
 
 void CDlgMainSet::OnLinesMode() {
   model_.ChooseLinesMode();
-  lines_button_->SetLatched(true);
-  screen_button_->SetLatched(false);
-  for (const CWnd* control : std::initializer_list<const CWnd*>{lines_field_, lines_up_, lines_down_}) {
-    control->EnableWindow(true);
-  }
+  ShowWheelMode();
 }
 
 void CDlgMainSet::OnScreenMode() {
   model_.ChooseScreenMode();
-  lines_button_->SetLatched(false);
-  screen_button_->SetLatched(true);
-  for (const CWnd* control : std::initializer_list<const CWnd*>{lines_field_, lines_up_, lines_down_}) {
-    control->EnableWindow(false);
-  }
+  ShowWheelMode();
 }
 
 void CDlgMainSet::OnLinesStep(int delta) { ShowLinesNumber(model_.StepLines(lines_field_->GetWindowText(), delta)); }

@@ -41,7 +41,6 @@ class CDlgMainSet final : public CSkinPage {
   bool OnTimer(UINT_PTR id) override;
   bool OnMouseMove(UINT flags, POINT point) override;
   bool OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-  bool OnClose() override;
 
  private:
   // Creation, and the controls that move with the interface language.
@@ -62,6 +61,9 @@ class CDlgMainSet final : public CSkinPage {
   void OnLinesStep(int delta);
 
   void ShowView();
+  void ShowDpiBoxes();
+  void ShowReportRate();
+  void ShowWheelMode();
   void ShowLinesNumber(const std::u16string& text);
   void LightMarkers();
   void PostHints(POINT point) const;
