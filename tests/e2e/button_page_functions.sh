@@ -72,6 +72,7 @@ screen_shot e2e-button-page-chooser-macro
 chooser_ok
 open_chooser 1
 chooser_disable
+screen_shot e2e-button-page-chooser-disabled
 chooser_ok
 # Without a window manager Wine unmaps the closed chooser a moment later.
 sleep 2.5
