@@ -1,0 +1,83 @@
+# Steps of the support page's end-to-end tests, on top of lib.sh: its
+# buttons, the notice's two forms, and an update server of the test's own.
+# usage: source support_lib.sh (after lib.sh)
+
+firmware_folder="$install/FWUpdate/new_version"
+www="$work/www"
+requests="$work/requests.log"
+server_pid=""
+port=""
+
+# The page's buttons, at their centres in the main window (page origin 15, 128).
+press_update() { click 477 406; }
+press_import() { click 194 532; }
+press_export() { click 294 532; }
+press_restore() { click 844 530; }
+
+# notice_click X Y: a click at the notice's own point (X, Y).
+notice_click() {
+  local notice geometry
+  notice=$(notice_window)
+  [ -n "$notice" ] || return 1
+  geometry=$(xdotool getwindowgeometry --shell "$notice")
+  xdotool mousemove $(($(echo "$geometry" | sed -n 's/^X=//p') + $1)) \
+    $(($(echo "$geometry" | sed -n 's/^Y=//p') + $2)) sleep 0.2 click 1
+  sleep 0.5
+}
+wait_notice() { wait_until notice_shown || fail "no notice: $1"; }
+# A question has OK and Cancel; a plain notice only OK, further right. A
+# click where a question's OK sits tells the two apart.
+answer_question_ok() {
+  wait_notice "$1"
+  notice_click 211 143
+  notice_gone || fail "not a question (OK and Cancel): $1"
+}
+answer_question_cancel() {
+  wait_notice "$1"
+  notice_click 278 143
+  notice_gone || fail "the question stayed after Cancel: $1"
+}
+expect_plain_notice() {
+  wait_notice "$1"
+  notice_click 211 143
+  notice_shown || fail "a question instead of a notice: $1"
+  dismiss_notice
+  notice_gone || fail "the notice stayed after OK: $1"
+}
+expect_no_notice_for() {
+  sleep "$1"
+  notice_shown && fail "a notice showed: $2"
+  return 0
+}
+
+start_server() {
+  mkdir -p "$www"
+  rm -f "$work/port"
+  python3 "$(dirname "${BASH_SOURCE[0]}")/update_server.py" "$www" "$work/port" "$requests" $port >/dev/null 2>&1 &
+  server_pid=$!
+  wait_for_file "$work/port" 10 || fail "the test's update server did not start"
+  port=$(cat "$work/port")
+}
+stop_server() {
+  [ -n "$server_pid" ] || return 0
+  kill "$server_pid" 2>/dev/null
+  wait "$server_pid" 2>/dev/null
+  server_pid=""
+}
+server_delay() { echo "$1" >"$www/.delay"; }
+# describe CURRENT NEWFILE: the update description the server hands out.
+describe() {
+  mkdir -p "$www/software/zk40"
+  printf '<?xml version="1.0" encoding="utf-8"?>\r\n<update>\r\n  <firmware>\r\n    <current>%s</current>\r\n    <newfile>%s</newfile>\r\n  </firmware>\r\n</update>\r\n' \
+    "$1" "$2" >"$www/software/zk40/update.xml"
+}
+requests_for() { grep -c "^GET $1" "$requests" 2>/dev/null; }
+clear_requests() { : >"$requests"; }
+
+support_finish() {
+  stop_server
+  # The install image is shared: no downloaded description or image stays behind.
+  rm -rf "$firmware_folder"
+  e2e_finish
+}
+trap support_finish EXIT
