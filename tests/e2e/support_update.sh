@@ -89,6 +89,9 @@ grep -q ZizedoRI "$standins_log" 2>/dev/null && fail "the flasher was started wi
 driver_running || fail "the program ended after a refused image"
 echo "hostile answers: refused"
 
+# The refused description was well formed, so it is the cached one now and
+# would answer at once: the check goes to the server again without it.
+rm -f "$firmware_folder/update.xml"
 describe 18 "$ZK40_UPDATE_SERVER$image"
 clear_requests
 press_update
