@@ -85,3 +85,29 @@ support_finish() {
   e2e_finish
 }
 trap support_finish EXIT
+
+# choose_file TITLE WINDOWS_PATH: types the path into the system's file
+# dialog of that title and confirms it.
+choose_file() {
+  local dialog=""
+  for _ in $(seq 100); do
+    dialog=$(find_visible "$1") && [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "no \"$1\" dialog"
+  sleep 0.5
+  xdotool windowfocus --sync "$dialog" 2>/dev/null
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  sleep 0.5
+}
+# The system message box ("Info") that reports an import or an export.
+info_shown() { [ -n "$(find_visible Info)" ]; }
+dismiss_info() {
+  wait_until info_shown || fail "no Info message box: $1"
+  local box
+  box=$(find_visible Info)
+  xdotool windowfocus --sync "$box" 2>/dev/null
+  xdotool key Return
+  wait_until notice_closed "$box" || fail "the Info message box stayed: $1"
+}
