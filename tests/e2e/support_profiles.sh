@@ -65,7 +65,7 @@ if [ "$(vhid_reports)" != "$expected" ]; then
   diff <(echo "$expected") <(vhid_reports)
   fail "the mouse did not receive the factory profile"
 fi
-cmp -s "$data/Profile/Profile1.cfg" "$temp/zk40-changed.cfg" && fail "Profile1.cfg still holds the imported profile"
+cmp -s "$data/Profile/Profile1.cfg" "$install/Profile/Profile1.cfg" || fail "Profile1.cfg is not the factory profile"
 echo "restore defaults, OK: the factory profile sent and saved"
 xdotool mousemove 0 0
 rm -f "$temp"/zk40-*.cfg
