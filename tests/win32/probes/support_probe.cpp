@@ -14,11 +14,10 @@
 #include <memory>
 #include <string>
 
-#include "i18n/LanguageLoader.h"
+#include "ProbeOutput.h"
+#include "ProbeSettings.h"
 #include "pages/DlgSupport_win32.h"
-#include "platform/CodePage.h"
 #include "platform/KeyboardLayout_win32.h"
-#include "platform/SystemFileSystem.h"
 #include "platform/WindowMessages.h"
 #include "skin/GdiPlus_win32.h"
 #include "skin/layout/MainWindowLayout.h"
@@ -27,17 +26,6 @@ namespace zk40 {
 namespace {
 
 constexpr UINT_PTR kEndTimer = 1;
-
-#define Print(...) (std::printf(__VA_ARGS__), std::fflush(stdout))
-
-std::u16string WindowsPath(const char* path) {
-  std::u16string result(path, path + std::strlen(path));
-  if (!result.empty() && result.front() == u'/') result.insert(0, u"Z:");
-  for (char16_t& c : result) {
-    if (c == u'/') c = u'\\';
-  }
-  return result;
-}
 
 class Owner final : public CWnd, public ProfileView {
  public:
@@ -63,14 +51,10 @@ class Owner final : public CWnd, public ProfileView {
 
 int Run(const std::u16string& install, const std::u16string& languageFile, const std::u16string& firmware,
         bool chinese) {
-  auto files = CreateSystemFileSystem();
-  auto codePage = CreateSystemCodePage();
-  SharedXmlDocument document(*files, *codePage);
-  StringTable strings;
-  LoadLanguageFile(document, languageFile, strings);
-  auto store = std::make_unique<SettingsStore>();
-  store->install_folder = install;
-  store->ui_is_chinese = chinese ? 1 : 0;
+  ProbeSettings settings(install, languageFile, chinese);
+  FileSystem& files = *settings.files;
+  StringTable& strings = settings.strings;
+  SettingsStore& store = *settings.store;
 
   Owner owner;
   WindowCreateArgs args;
@@ -82,14 +66,14 @@ int Run(const std::u16string& install, const std::u16string& languageFile, const
   SetForegroundWindow(owner.GetSafeHwnd());
 
   HookState hooks;
-  DialogNotifier notices(*store, owner.GetSafeHwnd());
-  ProfileFiles profiles(*store, *files, notices, strings, owner);
+  DialogNotifier notices(store, owner.GetSafeHwnd());
+  ProfileFiles profiles(store, files, notices, strings, owner);
   SystemClock clock;
-  MacroStore macros(*store, *files, notices, strings, clock);
+  MacroStore macros(store, files, notices, strings, clock);
   ShellLauncher launcher;
   Win32KeyboardLayout keyboard;
-  const PageContext context{*store, strings, document, *files, hooks, notices, macros, profiles, clock, launcher,
-                            keyboard};
+  const PageContext context{store,  strings, settings.document, files,    hooks,
+                            notices, macros,  profiles,          clock,    launcher, keyboard};
   CDlgSupport page(&owner, context);
   if (!page.CreatePage(install)) return 1;
   page.SetFirmwareText(firmware);
