@@ -127,3 +127,5 @@ wait_driver_end 30 || fail "the program did not end after the flasher was starte
 cmp -s "$www$image" "$firmware_folder/OstrelGameDevice.bin" || fail "the cached version's image was not fetched whole"
 wait_until grep -q '^ZizedoRI.exe 1' "$standins_log" || fail "the flasher was not started with 1: $(cat "$standins_log")"
 echo "cached newer version in Chinese: asked at once, Cancel kept the program, OK started the flasher with 1"
+# The next test starts in English again.
+fresh_data_folder
