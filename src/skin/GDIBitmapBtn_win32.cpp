@@ -83,7 +83,7 @@ bool CGDIBitmapBtn::OnReflectedDrawItem(DRAWITEMSTRUCT& item) {
     const skin::Rect text = skin::TwoLineCaptionRect(client, metrics.tmHeight);
     RECT box{text.left, text.top, text.right, text.bottom};
     RECT measured = box;
-    constexpr UINT kWrapped = DT_WORDBREAK | DT_CENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
+    constexpr UINT kWrapped = DT_WORDBREAK | DT_CENTER | DT_WORD_ELLIPSIS | DT_END_ELLIPSIS | DT_NOPREFIX;
     DrawTextW(dc.get(), Wide(caption_), -1, &measured, kWrapped | DT_CALCRECT);
     // A caption that wraps onto one line only is centred as one.
     if (measured.bottom - measured.top < box.bottom - box.top) {
