@@ -23,6 +23,10 @@ bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
 
 std::u16string DefaultUpdateServer() { return Utf8ToUtf16(ZK40_UPDATE_SERVER); }
 
+std::u16string ChooseUpdateServer(std::u16string_view override, std::u16string_view builtIn) {
+  return std::u16string(IsAcceptableImageAddress(override) ? override : builtIn);
+}
+
 std::u16string DescriptionUrl(std::u16string_view server) {
   std::u16string url(server);
   while (!url.empty() && url.back() == u'/') url.pop_back();

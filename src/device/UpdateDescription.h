@@ -24,6 +24,16 @@ inline constexpr std::u16string_view kDescriptionUrlPath = u"/software/zk40/upda
 // The update server the program was built for (the build setting ZK40_UPDATE_SERVER).
 std::u16string DefaultUpdateServer();
 
+// The server of one run: the override when it is a web address (see
+// IsAcceptableImageAddress), else the built-in one; an unusable override is
+// ignored rather than leaving the program without a server.
+std::u16string ChooseUpdateServer(std::u16string_view override, std::u16string_view builtIn);
+
+// Windows: the environment variable ZK40_UPDATE_SERVER overrides the built-in
+// server for this run (how the end-to-end tests point the program at a
+// server of their own).
+std::u16string UpdateServerOfThisRun();
+
 // server + "/software/zk40/update.xml"; one slash between them.
 std::u16string DescriptionUrl(std::u16string_view server);
 

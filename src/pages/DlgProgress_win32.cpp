@@ -8,6 +8,7 @@
 #include "pages/DialogPlacement_win32.h"
 #include "platform/WideText_win32.h"
 #include "platform/WindowMessages.h"
+#include "skin/GdiPlusText_win32.h"
 #include "skin/PictureLoading_win32.h"
 #include "skin/SkinPaths.h"
 #include "skin/layout/DialogLayout.h"
@@ -31,26 +32,7 @@ Gdiplus::RectF WaitTextBox() {
 // the box's top-left corner. False when GDI+ has no such font (Wine knows
 // none when the Windows fonts are missing).
 bool DrawWaitTextGdiPlus(HDC dc, const std::u16string& text) {
-  GdiPlusGraphics graphics(dc);
-  Gdiplus::GpFontFamily* family = nullptr;
-  if (!graphics || gdip::GdipGetGenericFontFamilySansSerif(&family) != Gdiplus::Ok) return false;
-  Gdiplus::GpFont* font = nullptr;
-  Gdiplus::GpStringFormat* format = nullptr;
-  Gdiplus::GpSolidFill* brush = nullptr;
-  bool drawn = false;
-  if (gdip::GdipCreateFont(family, 8.0f, Gdiplus::FontStyleRegular, Gdiplus::UnitPoint, &font) == Gdiplus::Ok &&
-      gdip::GdipCreateStringFormat(0, LANG_NEUTRAL, &format) == Gdiplus::Ok &&
-      gdip::GdipSetStringFormatAlign(format, Gdiplus::StringAlignmentNear) == Gdiplus::Ok &&
-      gdip::GdipCreateSolidFill(ARGB{0xFF808080}, &brush) == Gdiplus::Ok) {
-    const Gdiplus::RectF box = WaitTextBox();
-    drawn = gdip::GdipDrawString(graphics.get(), reinterpret_cast<const WCHAR*>(text.c_str()), -1, font, &box,
-                                 format, brush) == Gdiplus::Ok;
-  }
-  if (brush) gdip::GdipDeleteBrush(brush);
-  if (format) gdip::GdipDeleteStringFormat(format);
-  if (font) gdip::GdipDeleteFont(font);
-  gdip::GdipDeleteFontFamily(family);
-  return drawn;
+  return DrawGdiPlusText(dc, text, WaitTextBox(), GdiPlusTextStyle{u"", 8.0f, ARGB{0xFF808080}});
 }
 
 // The same text through GDI in the dialog font at 8 points, so that the user

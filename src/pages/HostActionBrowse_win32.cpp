@@ -1,33 +1,17 @@
 #include "pages/HostActionBrowse_win32.h"
 
-#include <commdlg.h>
 #include <shlobj.h>
 
 #include "pages/FunctionChooser.h"
+#include "pages/FileDialogs_win32.h"
 #include "platform/WideText_win32.h"
 
 namespace zk40 {
 namespace {
 
 std::optional<std::u16string> AskForFile(const HostActionBrowse& browse, HWND owner) {
-  const std::wstring filter = FileDialogFilter(browse.filter);
-  const std::wstring folder(browse.initial_folder.begin(), browse.initial_folder.end());
-  std::wstring extension(browse.default_extension.begin(), browse.default_extension.end());
-  // The dialog takes the extension without its dot.
-  if (!extension.empty() && extension.front() == L'.') extension.erase(0, 1);
-  wchar_t file[MAX_PATH] = {};
-  browse.file_name.copy(reinterpret_cast<char16_t*>(file), MAX_PATH - 1);
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-  dialog.Flags = kHostActionBrowseFlags;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-  return FromWide(file);
+  return RunFileDialog(FileDialogArgs{owner, browse.filter, browse.default_extension, kHostActionBrowseFlags, false,
+                                      browse.initial_folder, browse.file_name});
 }
 
 std::optional<std::u16string> AskForFolder() {
@@ -42,14 +26,6 @@ std::optional<std::u16string> AskForFolder() {
 }
 
 }  // namespace
-
-std::wstring FileDialogFilter(std::u16string_view filter) {
-  std::wstring result(filter.begin(), filter.end());
-  for (wchar_t& c : result) {
-    if (c == L'|') c = L'\0';
-  }
-  return result;
-}
 
 std::optional<std::u16string> AskForPath(HostActionRow row, HWND owner) {
   const HostActionBrowse& browse = BrowseFor(row);

@@ -7,14 +7,11 @@
 #include <string>
 
 #include "pages/ChooserResult.h"
+#include "pages/FileDialogs_win32.h"
 
 namespace zk40 {
 
 // The chosen path, or nothing when the user cancelled.
 std::optional<std::u16string> AskForPath(HostActionRow row, HWND owner);
-
-// "(*.exe)|*.exe||" as the open-file dialog takes it: pairs ending in a
-// null, the list in two.
-std::wstring FileDialogFilter(std::u16string_view filter);
 
 }  // namespace zk40

@@ -32,6 +32,15 @@ Rect BitmapButtonCaptionRect(const Rect& client, int text_height) {
   return {client.left + 8, top, client.right - 5, top + text_height};
 }
 
+bool CaptionTakesTwoLines(int text_width, const Rect& client, int text_height) {
+  return text_width > BitmapButtonCaptionRect(client, text_height).Width() && client.Height() >= 2 * text_height;
+}
+
+Rect TwoLineCaptionRect(const Rect& client, int text_height) {
+  const int top = (client.top + client.bottom) / 2 - text_height;
+  return {client.left + 3, top, client.right - 3, top + 2 * text_height};
+}
+
 Point IrregularCaptionOrigin(Point centre, std::size_t length) {
   const int n = static_cast<int>(length);
   return {centre.x - (length > 5 ? 3 * n : 6 * n) + 5, centre.y - 6};

@@ -44,6 +44,12 @@ ButtonLook PictureToDraw(ButtonLook wanted, const std::array<bool, 4>& present);
 // vertical middle minus half the text height.
 Rect BitmapButtonCaptionRect(const Rect& client, int text_height);
 
+// A caption wider than its one-line box wraps onto two lines, centred in the
+// whole button less 3 pixels at each side, when the button is tall enough
+// for them; otherwise it stays on one line and ends in an ellipsis.
+bool CaptionTakesTwoLines(int text_width, const Rect& client, int text_height);
+Rect TwoLineCaptionRect(const Rect& client, int text_height);
+
 // Where the caption of an irregular button starts, in parent coordinates:
 // x = centre x - (3 x length if longer than 5 characters, else 6 x length) + 5,
 // y = centre y - 6.

@@ -76,7 +76,24 @@ bool CGDIBitmapBtn::OnReflectedDrawItem(DRAWITEMSTRUCT& item) {
   const COLORREF colours[] = {colours_.normal, colours_.over, colours_.pressed, kDisabledText};
   SetTextColor(dc.get(), colours[static_cast<std::size_t>(look.text)]);
   SetBkMode(dc.get(), TRANSPARENT);
-  const skin::Rect text = skin::BitmapButtonCaptionRect({r.left, r.top, r.right, r.bottom}, metrics.tmHeight);
+  const skin::Rect client{r.left, r.top, r.right, r.bottom};
+  SIZE extent{};
+  GetTextExtentPoint32W(dc.get(), Wide(caption_), static_cast<int>(caption_.size()), &extent);
+  if (skin::CaptionTakesTwoLines(extent.cx, client, metrics.tmHeight)) {
+    const skin::Rect text = skin::TwoLineCaptionRect(client, metrics.tmHeight);
+    RECT box{text.left, text.top, text.right, text.bottom};
+    RECT measured = box;
+    constexpr UINT kWrapped = DT_WORDBREAK | DT_CENTER | DT_WORD_ELLIPSIS | DT_END_ELLIPSIS | DT_NOPREFIX;
+    DrawTextW(dc.get(), Wide(caption_), -1, &measured, kWrapped | DT_CALCRECT);
+    // A caption that wraps onto one line only is centred as one.
+    if (measured.bottom - measured.top < box.bottom - box.top) {
+      box.top += metrics.tmHeight / 2;
+      box.bottom = box.top + metrics.tmHeight;
+    }
+    DrawTextW(dc.get(), Wide(caption_), -1, &box, kWrapped);
+    return true;
+  }
+  const skin::Rect text = skin::BitmapButtonCaptionRect(client, metrics.tmHeight);
   RECT box{text.left, text.top, text.right, text.bottom};
   DrawTextW(dc.get(), Wide(caption_), -1, &box, DT_SINGLELINE | DT_CENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
   return true;

@@ -59,6 +59,15 @@ TEST(UpdateAddressTest, TheDescriptionLivesAtAFixedPathOfTheServer) {
   EXPECT_EQ(Utf16ToUtf8(FlasherPath(u"C:\\ZK40")), "C:\\ZK40\\FWUpdate\\ZizedoRI.exe");
 }
 
+TEST(UpdateAddressTest, AnOverrideServesOnlyWhenItIsAWebAddress) {
+  const std::u16string builtIn = u"http://update.example.com";
+  EXPECT_EQ(Utf16ToUtf8(ChooseUpdateServer(u"http://127.0.0.1:8765", builtIn)), "http://127.0.0.1:8765");
+  // Unset, a file path or another scheme: the built-in server, never none.
+  for (const char16_t* unusable : {u"", u"C:\\updates", u"file:///C:/updates", u"ftp://h"}) {
+    EXPECT_EQ(Utf16ToUtf8(ChooseUpdateServer(unusable, builtIn)), "http://update.example.com") << Utf16ToUtf8(unusable);
+  }
+}
+
 class UpdateDescriptionTest : public ::testing::Test {
  protected:
   std::optional<UpdateDescription> Parse(const std::string& text) {

@@ -143,5 +143,14 @@ TEST(Captions, ABitmapButtonCaptionIsInsetAndVerticallyCentred) {
   EXPECT_EQ(BitmapButtonCaptionRect(Rect{0, 0, 100, 40}, 14), (Rect{8, 13, 95, 27}));
 }
 
+TEST(Captions, ACaptionTooWideForOneLineWrapsOnlyWhereTwoLinesFit) {
+  const Rect button{405, 264, 520, 293};  // 115 x 29; the one-line box is 102 wide
+  EXPECT_FALSE(CaptionTakesTwoLines(102, button, 14));
+  EXPECT_TRUE(CaptionTakesTwoLines(103, button, 14));
+  EXPECT_EQ(TwoLineCaptionRect(button, 14), (Rect{408, 264, 517, 292}));
+  // Too low for two lines: one line with its ellipsis.
+  EXPECT_FALSE(CaptionTakesTwoLines(200, Rect{0, 0, 115, 27}, 14));
+}
+
 }  // namespace
 }  // namespace zk40::skin

@@ -180,8 +180,9 @@ void CZK40SDriverDlg::ProbeDevice() {
 
 void CZK40SDriverDlg::StartWithMouse() {
   device_->StartWorker();
-  device_->StartUpdateChecker(FirmwareUpdateArgs{context_.store.install_folder, DefaultUpdateServer()}, context_.fs,
+  device_->StartUpdateChecker(FirmwareUpdateArgs{context_.store.install_folder, UpdateServerOfThisRun()}, context_.fs,
                               context_.xml, notices_, static_cast<UpdateHost&>(*this));
+  support_.SetUpdateCheck(device_->update_checker());
   (void)device_->presence().RefreshFirmwareVersion();
   ShowWindow(SW_SHOW);
   SetForegroundWindow(m_hWnd);

@@ -19,6 +19,8 @@
 #include <string>
 #include <string_view>
 
+#include "ProbeOutput.h"
+#include "ProbeSettings.h"
 #include "i18n/LanguageLoader.h"
 #include "i18n/SharedXmlDocument.h"
 #include "pages/SettingDlg_win32.h"
@@ -36,18 +38,6 @@ namespace zk40 {
 namespace {
 
 constexpr UINT_PTR kFindChooserTimer = 7;
-
-// Every line reaches the driving script at once.
-#define Print(...) (std::printf(__VA_ARGS__), std::fflush(stdout))
-
-std::u16string WindowsPath(const char* path) {
-  std::u16string result(path, path + std::strlen(path));
-  if (!result.empty() && result.front() == u'/') result.insert(0, u"Z:");
-  for (char16_t& c : result) {
-    if (c == u'/') c = u'\\';
-  }
-  return result;
-}
 
 std::string Narrow(const std::u16string& text) {
   std::string out;
@@ -105,15 +95,9 @@ bool MakeOwner(Owner& owner, int width, int height) {
 }
 
 int RunChooser(const std::u16string& skinSet, const std::u16string& languageFile, bool chinese, int button) {
-  auto files = CreateSystemFileSystem();
-  auto codePage = CreateSystemCodePage();
-  SharedXmlDocument document(*files, *codePage);
-  StringTable strings;
-  LoadLanguageFile(document, languageFile, strings);
-
-  auto store = std::make_unique<SettingsStore>();
-  store->install_folder = skinSet;
-  store->ui_is_chinese = chinese ? 1 : 0;
+  ProbeSettings settings(skinSet, languageFile, chinese);
+  StringTable& strings = settings.strings;
+  auto& store = settings.store;
   store->macros[0] = test::Macro(1, {test::Press('R'), test::Release('R')}, 0x15000001, u"Reload");
   store->macros[1] = test::Macro(1, {test::Press('J'), test::Release('J')}, 0x01000003, u"Jump");
   store->macros[2] = test::Macro(3, {test::Press('F'), test::Release('F')}, 0x15000002, u"Burst");
