@@ -115,11 +115,7 @@ echo "lighting off: the wheel picks nothing"
 stop_driver
 
 # A Simplified Chinese install: its own places for the controls.
-chinese="$work/install-sc"
-cp -r "$install" "$chinese"
-cp -r "$(dirname "$install")/skin-sets/sc/skins/." "$chinese/skins/"
-install=$chinese
-write_language_number 1
+use_chinese_install
 start_driver
 wait_window || fail "no main window for the Chinese install"
 sleep 1

@@ -18,18 +18,6 @@ write_counters() {
   mkdir -p "$data"
   python3 -c 'import struct,sys; open(sys.argv[1],"wb").write(struct.pack("<6I",*map(int,sys.argv[2:])))' "$stats" "$@"
 }
-# press_notice ok|cancel: a button of the notice that asks (OK and Cancel).
-press_notice() {
-  local notice geometry x y
-  notice=$(notice_window)
-  [ -n "$notice" ] || return 1
-  geometry=$(xdotool getwindowgeometry --shell "$notice")
-  x=$(echo "$geometry" | sed -n 's/^X=//p')
-  y=$(echo "$geometry" | sed -n 's/^Y=//p')
-  if [ "$1" = ok ]; then x=$((x + 211)); else x=$((x + 278)); fi
-  xdotool mousemove "$x" $((y + 143)) sleep 0.2 click 1
-  sleep 0.5
-}
 # Whether the program writes no temporary files that stay behind.
 no_leftovers() { [ -z "$(find "$data" -maxdepth 1 -name 'Sts.cfg.~*')" ]; }
 # The number column, cut from the window.
@@ -148,10 +136,6 @@ shots() {  # LANGUAGE
   done
 }
 shots en
-chinese="$work/install-sc"
-cp -r "$install" "$chinese"
-cp -r "$(dirname "$install")/skin-sets/sc/skins/." "$chinese/skins/"
-install=$chinese
-write_language_number 1
+use_chinese_install
 shots sc
 echo "screenshots of the trophies in $artifacts"
