@@ -44,6 +44,22 @@ sleep 1
 click_tab 2
 sleep 0.5
 
+# Hints: the cursor over a control of the page puts that control's hint into the hint line.
+hint_over() {  # NAME X Y (page coordinates)
+  read -r -a origin <<<"$(window_origin)"
+  xdotool mousemove $((origin[0] + 15 + $2)) $((origin[1] + 128 + $3)) sleep 0.2 mousemove_relative 1 0
+  sleep 0.5
+  crop "hint-$1" 67 598 233 30
+}
+hint_over tab 290 -25
+hint_over off_effect 722 44
+hint_over proximity_label 60 170
+hint_over empty 600 440
+same_picture hint-off_effect hint-tab && fail "the lighting-off button showed no hint of its own"
+same_picture hint-proximity_label hint-off_effect && fail "the proximity label showed the effect's hint"
+same_picture hint-empty hint-proximity_label || fail "a place without a control changed the hint"
+echo "hints: the page's controls and label areas put their own hints into the hint line"
+
 # Effects, in the order of their buttons: the report carries effect, level, variant.
 declare -A effect_point=([4]="210 44" [3]="462 43" [5]="722 44" [2]="208 78" [1]="208 110")
 declare -A effect_report=([4]="040a02" [3]="030203" [5]="000000")

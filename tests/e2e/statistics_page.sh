@@ -122,7 +122,7 @@ echo "reset: asked; Cancel kept the counts, OK cleared them"
 # --- trophies at several levels, English and Chinese ------------------------------
 shots() {  # LANGUAGE
   local level
-  for level in "0 0 0 0 0 0" "120000 30000 9000 700 650 1234567" "1200000 400000 90000 2000000 1500000 5000000" \
+  for level in "120000 30000 9000 700 650 1234567" "1200000 400000 90000 2000000 1500000 5000000" \
                "9000000 900000 400000 80000 70000 2147483647"; do
     write_counters $level
     start_driver
