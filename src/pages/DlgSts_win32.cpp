@@ -129,10 +129,10 @@ void CDlgSts::ShowLevel(int level) {
   if (!trophy_) return;
   Bitmap picture;
   SIZE size{};
-  // A missing picture leaves the trophy as it was.
+  // One picture for every state (a button without the others draws its
+  // normal one); a missing picture leaves the trophy as it was.
   if (LoadPictureFile(TrophyPicturePath(Context().store.install_folder, level), picture, size)) {
-    const RECT whole{0, 0, size.cx, size.cy};
-    trophy_->SetStatePictures(whole, picture.get(), picture.get(), picture.get(), picture.get());
+    trophy_->SetPictures(std::move(picture), {}, {}, {});
   }
   for (int i = 0; i < kTrophyLevels; ++i) icons_[static_cast<std::size_t>(i)]->SetLatched(i <= level);
 }
