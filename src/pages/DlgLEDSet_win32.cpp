@@ -53,10 +53,14 @@ CDlgLEDSet::CDlgLEDSet(CWnd* parent, const PageContext& context)
       model_(context.store.current_record) {}
 
 bool CDlgLEDSet::OnInitDialog() {
+  model_.Refresh();
+  return false;
+}
+
+void CDlgLEDSet::OnFirstShow() {
   CreateControls();
   SetCaptions();
-  Refresh();
-  return false;
+  ShowView();
 }
 
 void CDlgLEDSet::CreateControls() {

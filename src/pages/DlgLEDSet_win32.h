@@ -29,6 +29,7 @@ class CDlgLEDSet final : public CSkinPage {
 
  protected:
   bool OnInitDialog() override;
+  void OnFirstShow() override;
   bool OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   bool OnMouseMove(UINT flags, POINT point) override;
   bool OnLButtonDown(UINT flags, POINT point) override;

@@ -32,11 +32,14 @@ bool CDlgSts::OnInitDialog() {
                  JoinPath(context.store.data_folder, kStatisticsFile));
   model_->SetSaveInterval(StatisticsSaveIntervalFrom(std::getenv(kStatisticsSaveSecondsVariable)));
   model_->Load();
-  CreateControls();
-  SetCaptions();
   StartSampler();
   SetTimer(kStatisticsTimerId, kStatisticsTimerMs);
   return false;
+}
+
+void CDlgSts::OnFirstShow() {
+  CreateControls();
+  SetCaptions();
 }
 
 void CDlgSts::CreateControls() {
@@ -107,7 +110,8 @@ bool CDlgSts::OnTimer(UINT_PTR id) {
 bool CDlgSts::OnPaint() {
   BufferedPaint paint(m_hWnd);
   if (NormalPicture()) DrawBitmap(paint.get(), paint.Client(), NormalPicture(), POINT{0, 0});
-  if (!model_) return true;
+  // Nothing is composed before the controls exist, so their first display loads the pictures.
+  if (!model_ || !trophy_) return true;
   const StatisticsDisplay display = model_->Compose();
   SelectInDC font(paint.get(), ButtonCaptionFont());
   SetBkMode(paint.get(), TRANSPARENT);

@@ -31,6 +31,7 @@ class CDlgSts final : public CSkinPage {
 
  protected:
   bool OnInitDialog() override;
+  void OnFirstShow() override;
   bool OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   bool OnTimer(UINT_PTR id) override;
   bool OnEraseBkgnd(HDC) override { return true; }
