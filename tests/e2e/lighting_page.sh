@@ -54,10 +54,12 @@ hint_over() {  # NAME X Y (page coordinates)
 hint_over tab 290 -25
 hint_over off_effect 722 44
 hint_over proximity_label 60 170
+hint_over red_slider 600 283
 hint_over empty 600 440
 same_picture hint-off_effect hint-tab && fail "the lighting-off button showed no hint of its own"
 same_picture hint-proximity_label hint-off_effect && fail "the proximity label showed the effect's hint"
-same_picture hint-empty hint-proximity_label || fail "a place without a control changed the hint"
+same_picture hint-red_slider hint-proximity_label && fail "the red slider showed no hint of its own"
+same_picture hint-empty hint-red_slider || fail "a place without a control changed the hint"
 echo "hints: the page's controls and label areas put their own hints into the hint line"
 
 # Effects, in the order of their buttons: the report carries effect, level, variant.
