@@ -75,8 +75,12 @@ saved_three() { [ "$(counters | cut -d' ' -f1)" = 9 ]; }
 wait_until saved_three || sleep 10
 saved_three || fail "no periodic save within the timer's period: $(counters)"
 expected=$(counters)
-# No clean exit: the process is terminated at once.
-"$wine_run" taskkill /f /im ZK40Driver.exe >/dev/null 2>&1
+# No clean exit: kill -9 of the program's own process (the one of this Wine prefix).
+killed=""
+for pid in $(pgrep -x ZK40Driver.exe); do
+  tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && { kill -9 "$pid"; killed=$pid; }
+done
+[ -n "$killed" ] || fail "the program's process was not found"
 wait_driver_end 10 || fail "the program did not end when killed"
 [ "$(stat -c %s "$stats")" = 24 ] || fail "Sts.cfg is $(stat -c %s "$stats") bytes after the kill"
 [ "$(counters)" = "$expected" ] || fail "Sts.cfg holds $(counters) after the kill, not the periodic save's $expected"
