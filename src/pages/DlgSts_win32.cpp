@@ -51,8 +51,7 @@ void CDlgSts::CreateControls() {
   strip_ = &make.LatchingButton(sp::StripRect(kMaxTrophyLevel), {});
   strip_->SetLatched(true);
   for (int i = 0; i < kTrophyLevels; ++i) icons_[static_cast<std::size_t>(i)] = &make.LatchingButton(sp::TrophyIcon(i), {});
-  reset_ = &make.LatchingButton(sp::kResetButton, [this] { OnReset(); });
-  reset_->SetToggleMode(false, false);
+  reset_ = &make.Button(sp::kResetButton, [this] { OnReset(); });
 }
 
 void CDlgSts::SetCaptions() {

@@ -4,7 +4,7 @@
 
 namespace zk40 {
 
-CGDIBitmapBtn& PageControls::LatchingButton(const layout::Rect& rect, std::function<void()> on_click) {
+CGDIBitmapBtn& PageControls::Button(const layout::Rect& rect, std::function<void()> on_click) {
   auto& button = owned_.Make<CGDIBitmapBtn>();
   CButton::CreateArgs args;
   args.rect = ToRect(rect);
@@ -13,6 +13,11 @@ CGDIBitmapBtn& PageControls::LatchingButton(const layout::Rect& rect, std::funct
   (void)button.Create(args);
   button.SetStatePictures(args.rect, pictures_.normal.get(), pictures_.over.get(), pictures_.down.get(),
                           pictures_.normal.get());
+  return button;
+}
+
+CGDIBitmapBtn& PageControls::LatchingButton(const layout::Rect& rect, std::function<void()> on_click) {
+  CGDIBitmapBtn& button = Button(rect, std::move(on_click));
   button.SetToggleMode(true, false);
   return button;
 }

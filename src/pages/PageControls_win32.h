@@ -24,8 +24,10 @@ class PageControls {
   PageControls(CWnd& page, const PagePictures& pictures, OwnedControls& owned)
       : page_(page), pictures_(pictures), owned_(owned) {}
 
+  // A push button; on_click may be empty.
+  CGDIBitmapBtn& Button(const layout::Rect& rect, std::function<void()> on_click);
   // A button that shows itself pressed while latched (the option buttons,
-  // swatches and trophies); on_click may be empty.
+  // swatches and trophies).
   CGDIBitmapBtn& LatchingButton(const layout::Rect& rect, std::function<void()> on_click);
   // A slider bar posting 2048 with id; clicks count on its rectangle less
   // trackRightInset pixels on the right.
