@@ -4,7 +4,8 @@
 # a periodic save (every second here, through ZK40_STATS_SAVE_SECONDS) keeps
 # a whole Sts.cfg with its counts when the program is killed; a missing
 # Sts.cfg shows its notice once; Reset asks, Cancel keeps the counts and OK
-# clears them. Screenshots with trophies at several levels, English and
+# clears them; asked whether the session may end, the program saves.
+# Screenshots with trophies at several levels, English and
 # Simplified Chinese.
 # usage: statistics_page.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
@@ -64,6 +65,21 @@ read -r left middle right forward backward travel <<<"$(counters)"
 no_leftovers || fail "temporary files left beside Sts.cfg"
 echo "counted and saved at exit: $(counters)"
 
+# --- Windows ends the session: the counts are saved while the program still runs ---
+ZK40_STATS_SAVE_SECONDS=86400 start_driver
+wait_window || fail "no main window (log-off start)"
+sleep 1
+xdotool mousemove $((origin[0] + 15 + 460)) $((origin[1] + 128 + 440))
+sleep 0.3
+xdotool click --repeat 2 --delay 120 1
+sleep 0.5
+answer=$(timeout 60 "$wine_run" "$bin/session_end_probe.exe" "$title" 2>/dev/null | tr -d '\r')
+[ "$answer" = "answer 1" ] || fail "asked whether the session may end, the program said '$answer'"
+[ "$(counters | cut -d' ' -f1)" = 8 ] || fail "Sts.cfg holds $(counters) after the log-off question, not 8 left presses"
+driver_running || fail "the program ended on the question alone"
+stop_driver
+echo "log-off: the counts saved when Windows asks ($(counters))"
+
 # --- killed: the last periodic save is a whole file ---------------------------------
 start_driver
 wait_window || fail "no main window (second start)"
@@ -71,7 +87,7 @@ sleep 1
 xdotool mousemove $((origin[0] + 15 + 460)) $((origin[1] + 128 + 440))
 sleep 0.6
 xdotool click --repeat 3 --delay 120 1
-saved_three() { [ "$(counters | cut -d' ' -f1)" = 9 ]; }
+saved_three() { [ "$(counters | cut -d' ' -f1)" = 11 ]; }
 wait_until saved_three || sleep 10
 saved_three || fail "no periodic save within the timer's period: $(counters)"
 expected=$(counters)
