@@ -70,7 +70,11 @@ for effect in 4 3 5 2 1; do
   page_click "${at[0]}" "${at[1]}"
   apply_and_wait
   case $effect in
-    2) expect_report 050d01 "02$(hex2 "$(od -An -tu4 -j 22152 -N 4 "$data/Profile/Profile1.cfg" | xargs)")01" "breathing" ;;
+    2) expect_report 050d01 "02$(hex2 "$(od -An -tu4 -j 22152 -N 4 "$data/Profile/Profile1.cfg" | xargs)")01" "breathing"
+       # Breathing speed: the right end of its slider is level 5.
+       page_click 711 77
+       apply_and_wait
+       expect_report 050d01 020501 "breathing speed 5" ;;
     1) expect_report 050d01 "01$(hex2 "$(od -An -tu4 -j 22148 -N 4 "$data/Profile/Profile1.cfg" | xargs)")01" "always on" ;;
     *) expect_report 050d01 "${effect_report[$effect]}" "effect $effect" ;;
   esac
@@ -96,7 +100,15 @@ read -r r g b <<<"$(saved_colour)"
 [ "$r $b" = "1 250" ] || fail "the green slider changed red or blue: $r $g $b"
 [ "$g" -lt 20 ] || fail "the green slider's left end gave green $g"
 expect_report 050c01 "$(hex2 "$g")01fa" "green slider"
-echo "preset and green slider: the colour report carries them"
+# Red near its right end, blue in its middle.
+page_click 688 283
+page_click 631 374
+apply_and_wait
+read -r r g2 b <<<"$(saved_colour)"
+[ "$r" -gt 240 ] && [ "$g2" = "$g" ] && [ "$b" -gt 100 ] && [ "$b" -lt 155 ] ||
+  fail "red right and blue middle gave $r $g2 $b"
+expect_report 050c01 "$(hex2 "$g")$(hex2 "$r")$(hex2 "$b")" "red and blue sliders"
+echo "preset and colour sliders: the colour report carries them"
 
 # The colour wheel: the colour sent is the pixel drawn under the click.
 xdotool mousemove 0 0
