@@ -1,9 +1,7 @@
 #include "pages/DlgLEDSet_win32.h"
 
-#include <vector>
-
+#include "pages/LightingHints.h"
 #include "pages/PageControls_win32.h"
-#include "pages/PageGeometry.h"
 #include "platform/Utf16Text.h"
 #include "platform/WindowMessages.h"
 #include "skin/PagePictures_win32.h"
@@ -14,27 +12,6 @@ namespace zk40 {
 namespace {
 
 namespace lp = layout::lighting_page;
-
-// The page's hint areas in the order they are tested.
-std::vector<HintArea> HintAreas(bool chinese) {
-  std::vector<HintArea> areas;
-  const auto add = [&areas](const layout::Rect& rect, int hint) { areas.push_back({PageRectOf(rect), hint}); };
-  for (std::size_t i = 0; i < 4; ++i) add(lp::kEffectButtons[i].rect.For(chinese), lp::kEffectButtons[i].hint);
-  add(lp::kBreathingSpeedSlider.For(chinese), lp::kBreathingSpeedHint);
-  add(lp::kEffectButtons[4].rect.For(chinese), lp::kEffectButtons[4].hint);
-  add(lp::kBrightnessSlider.For(chinese), lp::kBrightnessHint);
-  add(lp::kProximityOn.For(chinese), lp::kProximityOnHint);
-  add(lp::kProximityOff.For(chinese), lp::kProximityOffHint);
-  add(lp::kColorPreview.For(chinese), lp::kColorPreviewHint);
-  for (const auto& slider : lp::kColorSliders) add(slider.For(chinese), lp::kColorSliderHint);
-  add(lp::kLightingLabel, lp::kLightingLabelHint);
-  add(lp::kProximityLabel.For(chinese), lp::kProximityLabelHint);
-  add(lp::kColorSettingLabel.For(chinese), lp::kColorSettingHint);
-  add(lp::kCurrentColorLabel, lp::kCurrentColorHint);
-  add(lp::kPresetColorLabel, lp::kPresetColorHint);
-  add(lp::kCustomColorLabel, lp::kCustomColorHint);
-  return areas;
-}
 
 void ShowSlider(CPngHSliderBar* bar, const SliderView& view) {
   if (!bar) return;
@@ -153,7 +130,7 @@ bool CDlgLEDSet::OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
 }
 
 void CDlgLEDSet::PostHints(POINT point) const {
-  const std::vector<HintArea> areas = HintAreas(Chinese());
+  const auto areas = LightingHintAreas(Chinese());
   for (const int hint : HintsAt(areas, PagePoint{point.x, point.y})) {
     ::PostMessageW(GetParent(), msg::kShowHint, 0, hint);
   }

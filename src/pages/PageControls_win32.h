@@ -7,7 +7,6 @@
 #include <string>
 
 #include "framework/OwnedControls.h"
-#include "pages/PageGeometry.h"
 #include "skin/BitmapEdit_win32.h"
 #include "skin/ColorBtn_win32.h"
 #include "skin/GDIBitmapBtn_win32.h"
@@ -16,8 +15,6 @@
 #include "skin/layout/LayoutTypes.h"
 
 namespace zk40 {
-
-inline PageRect PageRectOf(const layout::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 class PageControls {
  public:
