@@ -13,10 +13,15 @@ source "$(dirname "$0")/lib.sh"
 page_click() { click $((15 + $1)) $((128 + $2)); }
 # Apply, then wait for the whole upload (its last report) and the progress window to go.
 apply_and_wait() {
+  local before
+  before=$(stat -c %Y.%y "$data/Profile/Profile1.cfg" 2>/dev/null)
   clear_vhid_log
   click_apply
   wait_until grep -qs "^feature 050101" "$vhid_log" || fail "Apply sent no whole upload: $(vhid_reports)"
-  sleep 1.5
+  # The profile is saved once the upload succeeded; the progress window closes a moment later.
+  profile_saved() { [ "$(stat -c %Y.%y "$data/Profile/Profile1.cfg" 2>/dev/null)" != "$before" ]; }
+  wait_until profile_saved || fail "the profile was not saved after Apply"
+  sleep 1
 }
 # report PREFIX N: the N hex digits after PREFIX in the first feature report that begins with it.
 report() { vhid_reports | grep "^feature $1" | head -n 1 | cut -c$((9 + ${#1}))-$((8 + ${#1} + $2)); }
