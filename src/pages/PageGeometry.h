@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "skin/layout/LayoutTypes.h"
+
 namespace zk40 {
 
 struct PagePoint {
@@ -23,6 +25,9 @@ struct PageRect {
   // dx, dy > 0 grows the rectangle on both sides, < 0 shrinks it.
   PageRect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
 };
+
+// A rectangle of the layout tables.
+constexpr PageRect PageRectOf(const layout::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // A control's rectangle (in page coordinates) and the hint number the page
 // posts while the cursor is over it.
