@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# A user makes a macro: New macro, types its name, records real key presses
+# (a held key gives one press), stops; Macro.cfg then holds the keys with the
+# measured gaps before every key after the first.
+# usage: macro_recording.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/macro_lib.sh"
+
+fresh_data_folder
+plug mouse
+start_driver
+wait_window || fail "no main window"
+sleep 1
+click_tab 3
+sleep 0.5
+click_new_macro
+xdotool type --delay 80 "Fire"
+key Return
+click_record
+sleep 0.3
+xdotool key a
+sleep 0.4
+xdotool keydown b
+sleep 1.2
+xdotool keyup b
+sleep 0.3
+xdotool mousemove 0 0
+sleep 0.3
+screenshot page-macro-en-recording
+click_record
+wait_until test -n "$(stored_macros)" || fail "nothing stored after the recording"
+stored=$(stored_macros)
+echo "stored: $(echo "$stored" | cut -c1-60)"
+[ "$(echo "$stored" | wc -l)" = 1 ] || fail "expected one macro, found: $stored"
+id=$(echo "$stored" | cut -d' ' -f1)
+events=$(events_of "$id" | tr '\n' ',')
+echo "events: $events"
+[ "$(key_events_of "$id")" = "press 41 release 41 press 42 release 42" ] ||
+  fail "recorded keys differ: $events"
+[ "$(events_of "$id" | head -n 1)" = "press 41" ] || fail "the recording does not start with its first key: $events"
+gap=$(events_of "$id" | sed -n 's/^delay //p' | sed -n 3p)
+[ "${gap:-0}" -ge 1000 ] || fail "the held key's gap was not measured: $events"
+screenshot page-macro-en-recorded
+stop_driver
