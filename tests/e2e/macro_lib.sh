@@ -46,3 +46,64 @@ events_of() {
 }
 # key_events_of ID: the events without the delays.
 key_events_of() { events_of "$1" | grep -v '^delay' | tr '\n' ' ' | sed 's/ $//'; }
+# name_of ID: the stored name of macro ID (ASCII names).
+name_of() {
+  local words
+  od -An -v -tx2 -w4104 "$data/Macro.cfg" | while read -r -a words; do
+    [ "${words[3]}${words[2]}" = e8e80010 ] || continue
+    [ "${words[5]}${words[4]}" = "$1" ] || continue
+    local name="" unit
+    for unit in "${words[@]:2012:40}"; do
+      [ "$unit" = 0000 ] && break
+      name+=$(printf "\\x${unit:2:2}")
+    done
+    echo "$name"
+  done
+}
+# new_macro NAME: a new macro row, renamed to NAME in place.
+new_macro() {
+  click_new_macro
+  xdotool type --delay 80 "$1"
+  key Return
+}
+# record KEY...: a recording of the keys, each typed once, 0.3 s apart.
+record() {
+  click_record
+  sleep 0.3
+  local k
+  for k in "$@"; do
+    xdotool key "$k"
+    sleep 0.3
+  done
+  click_record
+  sleep 0.5
+}
+# macro_id_named NAME: the id of the stored macro called NAME.
+macro_id_named() {
+  local id
+  for id in $(stored_macros | cut -d' ' -f1); do
+    [ "$(name_of "$id")" = "$1" ] && echo "$id"
+  done
+}
+# untitled_windows: the visible windows without a title (the game menu's popup is one).
+untitled_windows() { xdotool search --onlyvisible --name '^$' 2>/dev/null | sort; }
+# choose_game N: game N from the game menu below the game button. Under Wine
+# without a window manager the menu may take the first click as its
+# activation only; while the menu still shows, the click is made again.
+choose_game() {
+  local before menu origin
+  before=$(untitled_windows)
+  page_click 176 60
+  sleep 0.8
+  menu=$(comm -13 <(echo "$before") <(untitled_windows) | head -n 1)
+  [ -n "$menu" ] || return 1
+  read -r -a origin <<<"$(window_origin)"
+  xdotool mousemove $((origin[0] + page_x + 100)) $((origin[1] + page_y + 72 + 24 * ($1 - 1) + 12))
+  sleep 0.3
+  for _ in 1 2 3; do
+    xdotool click 1
+    sleep 0.6
+    untitled_windows | grep -qx "$menu" || return 0
+  done
+  return 1
+}

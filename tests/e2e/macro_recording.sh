@@ -40,5 +40,6 @@ echo "events: $events"
 [ "$(events_of "$id" | head -n 1)" = "press 41" ] || fail "the recording does not start with its first key: $events"
 gap=$(events_of "$id" | sed -n 's/^delay //p' | sed -n 3p)
 [ "${gap:-0}" -ge 1000 ] || fail "the held key's gap was not measured: $events"
+[ "$(name_of "$id")" = Fire ] || fail "the in-place name was not stored: $(name_of "$id")"
 screenshot page-macro-en-recorded
 stop_driver
