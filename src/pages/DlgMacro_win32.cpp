@@ -1,6 +1,7 @@
 #include "pages/DlgMacro_win32.h"
 
 #include "macros/GameGroups.h"
+#include "pages/MacroPageHints.h"
 #include "platform/WideText_win32.h"
 #include "platform/WindowMessages.h"
 #include "shell/HostInputHooks_win32.h"
@@ -165,6 +166,15 @@ bool CDlgMacro::OnTimer(UINT_PTR id) {
 
 bool CDlgMacro::OnLButtonDown(UINT, POINT) {
   CloseGameMenu();
+  return false;
+}
+
+bool CDlgMacro::OnMouseMove(UINT, POINT point) {
+  CWnd* main = Parent();
+  if (!main) return false;
+  for (int hint : HintsAt(MacroPageHintAreas(Chinese(), editor_.Recording()), PagePoint{point.x, point.y})) {
+    main->PostMessage(msg::kShowHint, 0, hint);
+  }
   return false;
 }
 

@@ -50,6 +50,7 @@ class CDlgMacro final : public CSkinPage, private RecorderRouting {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnTimer(UINT_PTR id) override;
   bool OnLButtonDown(UINT flags, POINT point) override;
+  bool OnMouseMove(UINT flags, POINT point) override;
   bool OnCtlColor(HDC dc, HWND control, UINT message, HBRUSH& brush) override;
 
  private:
