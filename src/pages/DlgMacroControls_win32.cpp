@@ -95,7 +95,9 @@ void CDlgMacro::CreateControls() {
 
   record_button_ = &AddButton(PageRect(mp::kRecordButton), [this] { editor_.ToggleRecording(); Refresh(); });
   record_button_->SetTextColours(Colours(mp::kRecordButtonTextColors));
-  delay_toggle_ = &AddButton(PageRect(mp::kDelayToggle), [this] { editor_.SetDelayToggle(delay_toggle_->GetLatched()); });
+  // The toggle is labelled "Record delays": it shows ticked while gaps are
+  // recorded, which is while the editor's delay toggle (skip the gaps) is off.
+  delay_toggle_ = &AddButton(PageRect(mp::kDelayToggle), [this] { editor_.SetDelayToggle(!delay_toggle_->GetLatched()); });
   delay_toggle_->SetToggleMode(true, true);
   AddEdit(loop_edit_, PageRect(mp::kLoopCountEdit), mp::kLoopCountEditId, 5, WS_VISIBLE | ES_NUMBER);
   SetEditText(loop_edit_, editor_.LoopText());

@@ -218,7 +218,7 @@ void CDlgMacro::Refresh() {
   RefreshStepRows();
   record_button_->SetCaption(std::u16string(editor_.RecordCaption()));
   for (CGDIBitmapBtn* button : edit_buttons_) button->EnableWindow(editor_.EditButtonsEnabled());
-  delay_toggle_->SetLatched(editor_.DelayToggle());
+  delay_toggle_->SetLatched(!editor_.DelayToggle());
   if (loop_edit_.GetWindowText() != editor_.LoopText()) SetEditText(loop_edit_, editor_.LoopText());
   RefreshEditControls();
   RefreshBudget();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A user makes a macro: New macro, types its name, records real key presses
 # (a held key gives one press), stops; Macro.cfg then holds the keys with the
-# measured gaps before every key after the first. The same in a Simplified
+# measured gaps before every key after the first; with "Record delays"
+# unticked, the keys alone. The same in a Simplified
 # Chinese install, whose layout moves the editing controls.
 # usage: macro_recording.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
@@ -43,6 +44,15 @@ gap=$(events_of "$id" | sed -n 's/^delay //p' | sed -n 3p)
 [ "${gap:-0}" -ge 1000 ] || fail "the held key's gap was not measured: $events"
 [ "$(name_of "$id")" = Fire ] || fail "the in-place name was not stored: $(name_of "$id")"
 screenshot page-macro-en-recorded
+
+# "Record delays" unticked: a recording holds the keys alone.
+click_delay_toggle
+new_macro Keys
+record a b
+keys=$(macro_id_named Keys)
+[ -n "$keys" ] && [ "$(events_of "$keys" | tr '\n' ' ')" = "press 41 release 41 press 42 release 42 " ] ||
+  fail "with Record delays unticked the recording holds: $(events_of "$keys" | tr '\n' ,)"
+echo "Record delays unticked: keys only"
 stop_driver
 
 # A Simplified Chinese install: the Chinese skins over skins\.
