@@ -3,7 +3,7 @@
 # merged into it, a key is modified by pressing the new one, a step is
 # deleted; a game chosen from the game menu files new macros under that game;
 # switching macro or tab while recording saves the recording in the macro it
-# was made for.
+# was made for; the mouse pictures record mouse buttons.
 # usage: macro_editing.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/macro_lib.sh"
@@ -85,4 +85,15 @@ record z
 game=$(macro_id_named Game)
 [ "${game:0:2}" = 03 ] || fail "a macro made under the third game is filed as $game"
 echo "the game menu chose the third game"
+
+# The mouse pictures record mouse buttons: left is key code 1, right 2.
+click_record
+sleep 0.3
+page_click 727 196
+page_click 813 197
+click_record
+sleep 0.5
+[ "$(key_events_of "$game")" = "press 1 release 1 press 2 release 2" ] ||
+  fail "the mouse pictures recorded: $(events_of "$game" | tr '\n' ,)"
+echo "the mouse pictures record mouse buttons"
 stop_driver
