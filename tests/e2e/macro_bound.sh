@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A recorded macro bound to a mouse button: deleting it is refused with the
+# A recorded macro with a typed loop count, bound to a mouse button: deleting it is refused with the
 # in-use notice and it stays stored; Apply sends it, and the macro block the
 # mouse receives plays the recorded keys with the recorded gaps (to the
 # mouse's 10 ms steps).
@@ -19,6 +19,13 @@ new_macro Bound
 record a b
 id=$(macro_id_named Bound)
 [ -n "$id" ] || fail "the recording was not stored"
+# A loop count typed as 007 is stored as 7.
+page_click 872 94
+xdotool key End BackSpace BackSpace
+xdotool type --delay 80 007
+sleep 5
+[ "$(stored_macros | grep "^$id " | cut -d' ' -f2)" = 00000007 ] || fail "loop count 007 stored as: $(stored_macros | cut -c1-30)"
+echo "loop count 007 stored as 7"
 stop_driver
 
 # The forward button plays the macro (the binding a chooser choice stores).
