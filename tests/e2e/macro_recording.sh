@@ -22,6 +22,7 @@ click_record
 sleep 0.3
 xdotool key a
 sleep 0.4
+# Held for 1.2 s: the X server repeats the press until it is let go.
 xdotool keydown b
 sleep 1.2
 xdotool keyup b
