@@ -1,5 +1,7 @@
 #include "pages/DlgMacro_win32.h"
 
+#include <algorithm>
+
 #include "macros/GameGroups.h"
 #include "pages/MacroPageHints.h"
 #include "platform/WideText_win32.h"
@@ -236,9 +238,20 @@ void CDlgMacro::RefreshMacroRows() {
 void CDlgMacro::RefreshStepRows() {
   if (shown_steps_revision_ != editor_.StepsRevision()) {
     shown_steps_revision_ = editor_.StepsRevision();
+    const MacroSteps& steps = editor_.Steps();
+    // A recording only adds rows at the end: those are appended, so that a
+    // long recording does not refill the whole list on every key.
+    const bool grown = steps.size() >= shown_steps_.size() &&
+                       std::equal(shown_steps_.begin(), shown_steps_.end(), steps.begin());
     step_list_.SendMessage(WM_SETREDRAW, FALSE);
-    step_list_.Empty();
-    for (const MacroStep& step : editor_.Steps()) step_list_.AddRow(step.kind, StepText(step), step.value);
+    if (!grown) {
+      step_list_.Empty();
+      shown_steps_.clear();
+    }
+    for (std::size_t i = shown_steps_.size(); i < steps.size(); ++i) {
+      step_list_.AddRow(steps[i].kind, StepText(steps[i]), steps[i].value);
+    }
+    shown_steps_ = steps;
     step_list_.SendMessage(WM_SETREDRAW, TRUE);
     step_list_.Invalidate(true);
   }

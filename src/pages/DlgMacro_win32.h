@@ -98,6 +98,7 @@ class CDlgMacro final : public CSkinPage, private RecorderRouting {
   std::array<CGDIBitmapBtn*, 3> mouse_buttons_{};
   unsigned shown_macro_revision_ = ~0u;
   unsigned shown_steps_revision_ = ~0u;
+  MacroSteps shown_steps_;  // the rows the step list holds
   MacroBudget shown_budget_{0, 0, -1, -1};
   // EN_CHANGE from the page's own writes is no user edit.
   bool writing_edit_ = false;
