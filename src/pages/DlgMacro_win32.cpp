@@ -18,8 +18,9 @@ constexpr UINT_PTR kLoopCountTimer = 153;
 constexpr UINT kLoopCountPeriodMs = 4000;
 
 // The budget line and its warning, under the step list beside its buttons.
-constexpr RECT kBudgetLine{465, 411, 628, 425};
-constexpr RECT kBudgetWarning{465, 426, 628, 442};
+// The warning may take two lines.
+constexpr RECT kBudgetLine{462, 408, 628, 421};
+constexpr RECT kBudgetWarning{462, 421, 628, 449};
 constexpr COLORREF kBudgetText = RGB(0x53, 0x61, 0x67);
 constexpr COLORREF kWarningText = RGB(0xE0, 0x50, 0x40);
 
@@ -206,7 +207,7 @@ bool CDlgMacro::OnEraseBkgnd(HDC dc) {
   if (!warning.empty()) {
     SetTextColor(dc, kWarningText);
     RECT below = kBudgetWarning;
-    DrawTextW(dc, Wide(warning), -1, &below, DT_SINGLELINE | DT_RIGHT | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    DrawTextW(dc, Wide(warning), -1, &below, DT_WORDBREAK | DT_RIGHT | DT_NOPREFIX | DT_END_ELLIPSIS);
   }
   SelectObject(dc, oldFont);
   return true;
