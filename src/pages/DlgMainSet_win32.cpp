@@ -40,7 +40,7 @@ PageRect TextStrip(const CEdit& field, const layout::Rect& box) {
   ::GetTextMetricsW(dc, &metrics);
   ::SelectObject(dc, old);
   ::ReleaseDC(window, dc);
-  return MiddleStrip({box.left, box.top, box.right, box.bottom}, metrics.tmHeight);
+  return MiddleStrip(PageRectOf(box), metrics.tmHeight);
 }
 
 }  // namespace

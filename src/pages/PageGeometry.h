@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "skin/layout/LayoutTypes.h"
+
 namespace zk40 {
 
 struct PagePoint {
@@ -27,6 +29,9 @@ struct PageRect {
 // The strip of box, height high (at most the box's), in the box's middle;
 // an odd spare pixel goes below.
 PageRect MiddleStrip(const PageRect& box, int height);
+
+// A rectangle of the layout tables.
+constexpr PageRect PageRectOf(const layout::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // A control's rectangle (in page coordinates) and the hint number the page
 // posts while the cursor is over it.

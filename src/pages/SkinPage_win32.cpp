@@ -38,6 +38,14 @@ void CSkinPage::LoadStatePictures(Bitmap& over, Bitmap& down) const {
 
 bool CSkinPage::PreTranslateMessage(MSG& msg) { return IsDroppedDialogKey(msg); }
 
+bool CSkinPage::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_SHOWWINDOW && wp != FALSE && !shown_) {
+    shown_ = true;
+    OnFirstShow();
+  }
+  return CDialog::OnMessage(msg, wp, lp, result);
+}
+
 bool CSkinPage::OnEraseBkgnd(HDC dc) {
   if (normal_) DrawBitmap(dc, GetClientRect(), normal_.get(), POINT{0, 0});
   return true;

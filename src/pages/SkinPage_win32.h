@@ -32,6 +32,11 @@ class CSkinPage : public CDialog {
 
  protected:
   bool OnEraseBkgnd(HDC dc) override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  // Called once, just before the page is first shown. A page with many
+  // controls makes them here, so that the program's start does not wait for
+  // pages the user has not opened yet.
+  virtual void OnFirstShow() {}
   const PageContext& Context() const { return context_; }
   HBITMAP NormalPicture() const { return normal_.get(); }
   // The page's Over and Down pictures, for cutting its controls' looks.
@@ -44,6 +49,7 @@ class CSkinPage : public CDialog {
   const layout::PageSkin& skin_;
   std::u16string install_folder_;
   Bitmap normal_;
+  bool shown_ = false;
 };
 
 // Enter, Esc or Space pressed or released: the keys pages and the main window drop.

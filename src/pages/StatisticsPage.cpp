@@ -11,6 +11,18 @@ StatisticsPage::StatisticsPage(FileSystem& fs, UserNotifier& notifier, const Str
   last_write_ms_ = clock_.NowMs();
 }
 
+std::uint64_t StatisticsSaveIntervalFrom(const char* seconds) {
+  constexpr std::uint64_t kLongest = 24 * 60 * 60;
+  if (seconds == nullptr || *seconds == '\0') return kStatisticsSaveIntervalMs;
+  std::uint64_t value = 0;
+  for (const char* c = seconds; *c != '\0'; ++c) {
+    if (*c < '0' || *c > '9') return kStatisticsSaveIntervalMs;
+    value = value * 10 + static_cast<std::uint64_t>(*c - '0');
+    if (value > kLongest) return kStatisticsSaveIntervalMs;
+  }
+  return value == 0 ? kStatisticsSaveIntervalMs : value * 1000;
+}
+
 std::u16string ResetStatisticsQuestion(int uiIsChinese) {
   return uiIsChinese == 1 ? u"确定要重置奖杯和统计数据么？" : u"Do you want to reset trophy data ?";
 }
@@ -32,7 +44,7 @@ void StatisticsPage::OnCursorSample(CursorPoint point) {
 }
 
 bool StatisticsPage::OnTimer() {
-  if (!changed_ || clock_.NowMs() - last_write_ms_ < kStatisticsSaveIntervalMs) return false;
+  if (!changed_ || clock_.NowMs() - last_write_ms_ < save_interval_ms_) return false;
   return Write(true);
 }
 

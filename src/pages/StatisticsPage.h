@@ -19,6 +19,13 @@ namespace zk40 {
 
 // How often changed counters are written while the program runs.
 inline constexpr std::uint64_t kStatisticsSaveIntervalMs = 2 * 60 * 1000;
+// The environment variable that shortens or lengthens that period, in whole
+// seconds (1 to 86400); tests use it to see a periodic save without waiting
+// minutes. The program reads it once, when the statistics page starts.
+inline constexpr char kStatisticsSaveSecondsVariable[] = "ZK40_STATS_SAVE_SECONDS";
+// The period a value of that variable asks for: the default for a missing,
+// empty, malformed or out-of-range value.
+std::uint64_t StatisticsSaveIntervalFrom(const char* seconds);
 // The page's timer 1: the distance is repainted (and a periodic save considered) this often.
 inline constexpr std::uint32_t kStatisticsTimerId = 1;
 inline constexpr std::uint32_t kStatisticsTimerMs = 5000;
@@ -56,6 +63,7 @@ class StatisticsPage {
   // Timer 1: writes Sts.cfg when the counters changed and the last write is
   // older than the save interval. True when it wrote.
   bool OnTimer();
+  void SetSaveInterval(std::uint64_t ms) { save_interval_ms_ = ms; }
 
   // Raises the level from the totals and says what to show.
   StatisticsDisplay Compose();
@@ -87,6 +95,7 @@ class StatisticsPage {
   bool changed_ = false;       // counts differ from the file
   bool last_write_failed_ = false;
   std::uint64_t last_write_ms_ = 0;
+  std::uint64_t save_interval_ms_ = kStatisticsSaveIntervalMs;
 };
 
 std::u16string ResetStatisticsQuestion(int uiIsChinese);

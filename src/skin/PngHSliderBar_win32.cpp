@@ -3,6 +3,7 @@
 #include "framework/BufferedPaint.h"
 #include "platform/WindowMessages.h"
 #include "skin/PictureLoading_win32.h"
+#include "skin/SkinButton_win32.h"
 
 namespace zk40 {
 
@@ -70,6 +71,12 @@ bool CPngHSliderBar::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     return true;
   }
   return CWnd::OnMessage(msg, wp, lp, result);
+}
+
+bool CPngHSliderBar::OnMouseMove(UINT flags, POINT point) {
+  // The page shows the slider's hint.
+  PassMouseMoveToParent(m_hWnd, flags, point);
+  return true;
 }
 
 bool CPngHSliderBar::OnLButtonDown(UINT, POINT point) {

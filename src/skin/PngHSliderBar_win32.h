@@ -3,7 +3,7 @@
 // background, and a CPngHSlider thumb. A click on the track sets the value
 // under the click (with the top value snapped to on short ranges); dragging
 // the thumb sets the value under it. Both post 2048 (value, bar id) to the
-// page.
+// page. Mouse moves over the bar and its thumb go on to the page, for hints.
 
 #include <string>
 
@@ -43,6 +43,7 @@ class CPngHSliderBar : public CWnd {
   bool OnCreate(const CREATESTRUCTW& create) override;
   bool OnPaint() override;
   bool OnEraseBkgnd(HDC) override { return true; }
+  bool OnMouseMove(UINT flags, POINT point) override;
   bool OnLButtonDown(UINT flags, POINT point) override;
   bool OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -3,6 +3,7 @@
 #include "framework/BufferedPaint.h"
 #include "platform/WindowMessages.h"
 #include "skin/PictureLoading_win32.h"
+#include "skin/SkinButton_win32.h"
 
 namespace zk40 {
 
@@ -51,7 +52,9 @@ bool CPngHSlider::OnLButtonDown(UINT, POINT point) {
   return true;
 }
 
-bool CPngHSlider::OnMouseMove(UINT, POINT point) {
+bool CPngHSlider::OnMouseMove(UINT flags, POINT point) {
+  // A hovering move goes on to the bar, and from there to the page, which shows the slider's hint.
+  if (!dragging_) PassMouseMoveToParent(m_hWnd, flags, point);
   if (!dragging_ || locked_) return true;
   HWND parent = GetParent();
   RECT r = GetWindowRect();

@@ -172,27 +172,46 @@ fingerprint() { (cd "$data" && md5sum Profile/*.cfg Language.cfg 2>/dev/null; st
 notice_window() { xdotool search --onlyvisible --name '^(OstrelZK40InfoDlg|Tips|Info)$' 2>/dev/null | head -n 1; }
 notice_shown() { [ -n "$(notice_window)" ]; }
 notice_gone() { ! notice_shown; }
-# dismiss_notice: presses the notice's OK.
-dismiss_notice() {
+# notice_click X Y: a click at the notice's point (X, Y).
+notice_click() {
   local notice geometry x y
   notice=$(notice_window)
   [ -n "$notice" ] || return 1
   geometry=$(xdotool getwindowgeometry --shell "$notice")
   x=$(echo "$geometry" | sed -n 's/^X=//p')
   y=$(echo "$geometry" | sed -n 's/^Y=//p')
-  if [ "$(xdotool getwindowname "$notice")" = OstrelZK40InfoDlg ]; then
-    xdotool mousemove $((x + 273)) $((y + 143)) sleep 0.2 click 1
-  else
-    xdotool windowactivate --sync "$notice" key Return 2>/dev/null || xdotool key Return
-  fi
+  xdotool mousemove $((x + $1)) $((y + $2)) sleep 0.2 click 1
   sleep 0.5
 }
+# dismiss_notice: presses the notice's OK.
+dismiss_notice() {
+  local notice
+  notice=$(notice_window)
+  [ -n "$notice" ] || return 1
+  if [ "$(xdotool getwindowname "$notice")" = OstrelZK40InfoDlg ]; then
+    notice_click 273 143
+  else
+    xdotool windowactivate --sync "$notice" key Return 2>/dev/null || xdotool key Return
+    sleep 0.5
+  fi
+}
+# press_notice ok|cancel: a button of the program's notice that asks (OK and Cancel).
+press_notice() { if [ "$1" = ok ]; then notice_click 211 143; else notice_click 278 143; fi; }
 # The Language.cfg number, in decimal.
 language_number() { od -An -tu4 -N4 "$data/Language.cfg" | tr -d ' '; }
 # write_language_number N: the number the next start finds in Language.cfg.
 write_language_number() {
   mkdir -p "$data"
   printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) 0 0)" >"$data/Language.cfg"
+}
+# use_chinese_install: the next starts run a Simplified Chinese install (the
+# Chinese skins copied over skins\) whose user chose Simplified Chinese.
+use_chinese_install() {
+  local chinese="$work/install-sc"
+  cp -r "$install" "$chinese"
+  cp -r "$(dirname "$install")/skin-sets/sc/skins/." "$chinese/skins/"
+  install=$chinese
+  write_language_number 1
 }
 # crop NAME X Y W H: a part of the main window (client coordinates) as a file in the work folder.
 crop() {

@@ -44,13 +44,8 @@ sleep 3
 echo "tabs 1 and 2: Apply uploads"
 stop_driver
 
-# A Simplified Chinese install: the Chinese skins over skins\.
-chinese="$work/install-sc"
-cp -r "$install" "$chinese"
-cp -r "$(dirname "$install")/skin-sets/sc/skins/." "$chinese/skins/"
-install=$chinese
-# The factory's Language.cfg says English; this user chose Simplified Chinese.
-write_language_number 1
+# A Simplified Chinese install; the factory's Language.cfg says English, this user chose Simplified Chinese.
+use_chinese_install
 start_driver
 wait_window || fail "no main window for the Chinese install"
 sleep 1

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "pages/LightingHints.h"
 #include "pages/LightingPage.h"
 #include "settings/ProfileDefaults.h"
 #include "shell/HintTargets.h"
@@ -235,6 +236,26 @@ TEST(HintTargetsTest, RectanglesGrowByOnePixelAndTheFirstInOrderWins) {
   EXPECT_EQ(HintAt(targets, 8, 12), std::nullopt);
   EXPECT_EQ(LightingHint(LightingControl::blue_slider), 39);
   EXPECT_EQ(LightingHint(LightingControl::custom_colour_label), 85);
+}
+
+TEST(LightingHintsTest, EachControlShowsItsOwnHintInBothLayoutsAndTheWheelNone) {
+  for (const bool chinese : {false, true}) {
+    const auto areas = LightingHintAreas(chinese);
+    for (int i = 0; i < kLightingHintControls; ++i) {
+      const PageRect& r = areas[static_cast<std::size_t>(i)].rect;
+      ASSERT_LT(r.left, r.right) << i;
+      const PagePoint centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+      const std::vector<int> hints = HintsAt(areas, centre);
+      ASSERT_EQ(hints.size(), 1u) << "control " << i << (chinese ? " (Chinese)" : "");
+      EXPECT_EQ(hints[0], LightingHint(static_cast<LightingControl>(i))) << i;
+    }
+    EXPECT_TRUE(HintsAt(areas, PagePoint{831, 323}).empty());  // the colour wheel
+    EXPECT_TRUE(HintsAt(areas, PagePoint{192 + 15, 258 + 15}).empty());  // a swatch
+  }
+  // The layouts differ where the page's table gives two places.
+  EXPECT_NE(LightingHintAreas(false)[0].rect.right, LightingHintAreas(true)[0].rect.right);
+  EXPECT_EQ(LightingHintAreas(false)[static_cast<int>(LightingControl::breathing_speed_slider)].rect.left, 571);
+  EXPECT_EQ(LightingHintAreas(true)[static_cast<int>(LightingControl::breathing_speed_slider)].rect.left, 459);
 }
 
 }  // namespace

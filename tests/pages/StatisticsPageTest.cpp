@@ -150,6 +150,22 @@ TEST_F(StatisticsPageTest, ChangedCountsAreSavedEveryFewMinutes) {
   EXPECT_EQ(fs.Bytes(kPath), Words({3, 0, 0, 0, 0, 7}));
 }
 
+TEST_F(StatisticsPageTest, TheSavePeriodCanBeSetInSecondsAndNonsenseKeepsTheDefault) {
+  EXPECT_EQ(StatisticsSaveIntervalFrom("3"), 3000u);
+  EXPECT_EQ(StatisticsSaveIntervalFrom("86400"), 86'400'000u);
+  for (const char* nonsense : {static_cast<const char*>(nullptr), "", "0", "-5", "2s", " 2", "86401",
+                               "99999999999999999999999"}) {
+    EXPECT_EQ(StatisticsSaveIntervalFrom(nonsense), kStatisticsSaveIntervalMs) << (nonsense ? nonsense : "null");
+  }
+  page.SetSaveInterval(3000);
+  page.Load();
+  Click(1);
+  clock.SleepMs(2999);
+  EXPECT_FALSE(page.OnTimer());
+  clock.SleepMs(1);
+  EXPECT_TRUE(page.OnTimer());
+}
+
 TEST_F(StatisticsPageTest, AFailingPeriodicSaveIsReportedOnceUntilASaveSucceeds) {
   fs.Fail(FsOp::create_new, kTemporaryFiles, FileStatus::access_denied);
   for (int round = 0; round < 3; ++round) {

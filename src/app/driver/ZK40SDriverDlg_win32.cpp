@@ -407,8 +407,10 @@ void CZK40SDriverDlg::OnTrayIcon(LPARAM mouseMessage) {
   }
 }
 
-bool CZK40SDriverDlg::OnQueryEndSession(LRESULT& result, WPARAM, LPARAM) {
-  const LRESULT allowed = Default();
+bool CZK40SDriverDlg::OnQueryEndSession(LRESULT& result, WPARAM wp, LPARAM lp) {
+  // The answer the dialog manager would give (it hands the message to the
+  // default window procedure); a dialog's Default() has none to give.
+  const LRESULT allowed = ::DefWindowProcW(m_hWnd, WM_QUERYENDSESSION, wp, lp);
   if (allowed) statistics_.SaveStatistics();
   result = TRUE;
   return true;
