@@ -18,12 +18,15 @@ INT_PTR CDialog::DoModal() {
     modal_ = false;
     return -1;
   }
-  const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
-  if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+  // Over a child page the whole window around it is held off, not only the
+  // page: its other controls must not act under the dialog.
+  const HWND heldOff = owner ? ::GetAncestor(owner, GA_ROOT) : nullptr;
+  const bool ownerWasEnabled = heldOff && ::IsWindowEnabled(heldOff);
+  if (ownerWasEnabled) ::EnableWindow(heldOff, FALSE);
   RunMessageLoop(ended_);
   if (ownerWasEnabled) {
-    ::EnableWindow(owner, TRUE);
-    ::SetActiveWindow(owner);
+    ::EnableWindow(heldOff, TRUE);
+    ::SetActiveWindow(heldOff);
   }
   if (m_hWnd) ::DestroyWindow(m_hWnd);
   modal_ = false;

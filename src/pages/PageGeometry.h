@@ -26,6 +26,10 @@ struct PageRect {
   PageRect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
 };
 
+// The strip of box, height high (at most the box's), in the box's middle;
+// an odd spare pixel goes below.
+PageRect MiddleStrip(const PageRect& box, int height);
+
 // A rectangle of the layout tables.
 constexpr PageRect PageRectOf(const layout::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 

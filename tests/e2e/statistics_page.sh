@@ -69,7 +69,8 @@ echo "counted and saved at exit: $(counters)"
 ZK40_STATS_SAVE_SECONDS=86400 start_driver
 wait_window || fail "no main window (log-off start)"
 sleep 1
-xdotool mousemove $((origin[0] + 15 + 460)) $((origin[1] + 128 + 440))
+# A start shows the button page: clicks go where nothing of it reacts.
+xdotool mousemove $((origin[0] + 15 + 700)) $((origin[1] + 128 + 300))
 sleep 0.3
 xdotool click --repeat 2 --delay 120 1
 sleep 0.5
@@ -89,7 +90,7 @@ echo "log-off: the counts saved when Windows asks ($(counters))"
 start_driver
 wait_window || fail "no main window (second start)"
 sleep 1
-xdotool mousemove $((origin[0] + 15 + 460)) $((origin[1] + 128 + 440))
+xdotool mousemove $((origin[0] + 15 + 700)) $((origin[1] + 128 + 300))
 sleep 0.6
 xdotool click --repeat 3 --delay 120 1
 saved_three() { [ "$(counters | cut -d' ' -f1)" = 11 ]; }

@@ -261,5 +261,19 @@ TEST(ButtonPageGeometry, HintsComeFromEveryGrownRectangleInTableOrder) {
   EXPECT_EQ(kButtonPageHints.back().control, ButtonPageControl::button_entry);
 }
 
+TEST(ButtonPageGeometry, TheLinesFieldsTextStripLiesInTheMiddleOfItsBox) {
+  const PageRect box{550, 355, 573, 377};
+  const PageRect strip = MiddleStrip(box, 14);
+  EXPECT_EQ(strip.left, 550);
+  EXPECT_EQ(strip.right, 573);
+  EXPECT_EQ(strip.top, 359);
+  EXPECT_EQ(strip.bottom, 373);
+  EXPECT_EQ(MiddleStrip(box, 13).top, 359) << "the odd spare pixel goes below";
+  // A font taller than the box keeps the whole box; nothing leaves it.
+  EXPECT_EQ(MiddleStrip(box, 40).top, 355);
+  EXPECT_EQ(MiddleStrip(box, 40).bottom, 377);
+  EXPECT_EQ(MiddleStrip(box, -3).bottom, MiddleStrip(box, -3).top);
+}
+
 }  // namespace
 }  // namespace zk40

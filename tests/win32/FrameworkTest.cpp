@@ -52,6 +52,39 @@ TEST(ModalLoop, WithoutAPageEnterReachesTheDialogManagerAsOk) {
   EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
+// A modal dialog over a child page: notes whether the page's top-level
+// window takes input while it runs, then ends itself.
+class OwnerProbeDialog final : public CDialog {
+ public:
+  explicit OwnerProbeDialog(CWnd* parent) : CDialog(IDD_INFO, parent) {}
+  bool top_enabled_while_running = true;
+
+ protected:
+  bool OnInitDialog() override {
+    PostMessage(kFinish);
+    return true;
+  }
+  bool OnUserMessage(UINT msg, WPARAM, LPARAM, LRESULT&) override {
+    if (msg != kFinish) return false;
+    top_enabled_while_running = ::IsWindowEnabled(::GetAncestor(Parent()->GetSafeHwnd(), GA_ROOT)) != 0;
+    EndDialog(1);
+    return true;
+  }
+};
+
+TEST(ModalLoop, ADialogOverAPageHoldsOffTheWholeWindowNotOnlyThePage) {
+  CDialog window(IDD_INFO, nullptr);
+  ASSERT_TRUE(window.Create());
+  CDemoPage page(&window);
+  ASSERT_TRUE(page.Create());
+  OwnerProbeDialog probe(&page);
+  EXPECT_EQ(probe.DoModal(), 1);
+  EXPECT_FALSE(probe.top_enabled_while_running) << "the window around the page took clicks under the dialog";
+  EXPECT_TRUE(::IsWindowEnabled(window.GetSafeHwnd())) << "the window stayed disabled after the dialog";
+  EXPECT_TRUE(::IsWindowEnabled(page.GetSafeHwnd()));
+  window.DestroyWindow();
+}
+
 TEST(Reflection, TheButtonHandlesItsOwnClickAndTheParentNeverSeesIt) {
   CDemoDialog dialog;
   ASSERT_TRUE(dialog.Create());

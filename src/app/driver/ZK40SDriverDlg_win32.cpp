@@ -221,7 +221,7 @@ void CZK40SDriverDlg::SelectProfile(int profile) {
 
 void CZK40SDriverDlg::OnApply() {
   macro_.CommitLoopCount();
-  if (context_.store.current_record.wheel_lines != -1) buttons_page_.CommitScrollLines();
+  if (context_.store.current_record.wheel_lines != -1) buttons_page_.CommitWheelLines();
   if (device_ && device_->UploadReady()) StartUpload();
   buttons_.ShowApplyNotPressed();
 }
