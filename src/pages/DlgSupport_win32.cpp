@@ -68,7 +68,10 @@ void DrawVersion(HDC dc, const std::u16string& text, const sp::TextBox& box) {
 
 }  // namespace
 
-bool CDlgSupport::OnInitDialog() {
+// The buttons are cut from the page's Over and Down pictures when the page
+// first shows: loading those two pictures at start would make every start
+// wait for a page most starts never open.
+void CDlgSupport::OnFirstShow() {
   Bitmap over, down;
   LoadStatePictures(over, down);
   const std::array<std::function<void()>, 5> actions = {
@@ -84,10 +87,10 @@ bool CDlgSupport::OnInitDialog() {
     controls_[i].SetStatePictures(args.rect, NormalPicture(), over.get(), down.get(), NormalPicture());
   }
   SetCaptions();
-  return true;
 }
 
 void CDlgSupport::SetCaptions() {
+  if (!controls_[0].GetSafeHwnd()) return;
   const StringTable& strings = Context().strings;
   for (std::size_t i = 0; i < kCaptionKeys.size(); ++i) controls_[i].SetCaption(strings.Get(kCaptionKeys[i]));
 }

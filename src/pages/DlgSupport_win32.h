@@ -35,7 +35,7 @@ class CDlgSupport final : public CSkinPage {
   void RestoreDefaults();
 
  protected:
-  bool OnInitDialog() override;
+  void OnFirstShow() override;
   bool OnPaint() override;
   bool OnMouseMove(UINT flags, POINT point) override;
   bool OnTimer(UINT_PTR id) override;
