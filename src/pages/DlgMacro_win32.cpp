@@ -35,12 +35,14 @@ CDlgMacro::CDlgMacro(CWnd* parent, const PageContext& context)
     : CSkinPage(IDD_PAGE_MACROS, parent, context, layout::kMacroPageSkin),
       editor_(MacroEditorEnv{context.macros, context.store, context.notices, context.clock, *this, DebugOutput}) {}
 
-bool CDlgMacro::OnInitDialog() {
+// The page's controls (two skinned lists, some forty buttons and fields) are
+// made when it first shows: a start waits for them only if the player opens
+// the page. Until then the editor keeps the state and Refresh shows nothing.
+void CDlgMacro::OnFirstShow() {
   CreateControls();
   SetCaptions();
   Refresh();
   SetTimer(kLoopCountTimer, kLoopCountPeriodMs);
-  return false;
 }
 
 void CDlgMacro::OnDestroy() {
@@ -59,7 +61,8 @@ void CDlgMacro::FillMacroList() {
 }
 
 void CDlgMacro::CommitLoopCount() {
-  if (!m_hWnd) return;
+  // Nothing typed before the field exists.
+  if (!loop_edit_.GetSafeHwnd()) return;
   const std::u16string typed = loop_edit_.GetWindowText();
   if (typed != editor_.LoopText()) editor_.SetLoopText(typed);
   editor_.NormaliseLoopCount();

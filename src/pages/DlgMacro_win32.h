@@ -43,7 +43,7 @@ class CDlgMacro final : public CSkinPage, private RecorderRouting {
   const MacroEditor& Editor() const { return editor_; }
 
  protected:
-  bool OnInitDialog() override;
+  void OnFirstShow() override;
   void OnDestroy() override;
   bool OnEraseBkgnd(HDC dc) override;
   bool OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
