@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "macros/GameMenuLibrary_win32.h"
+#include "pages/PageControls_win32.h"
 #include "pages/SettingDlg_win32.h"
 #include "platform/Utf16Text.h"
 #include "platform/WindowMessages.h"
@@ -69,47 +70,23 @@ void CDlgMainSet::LoadGameMenuLibrary() {
   (void)GameMenuLibrary::Load();
 }
 
-CGDIBitmapBtn& CDlgMainSet::AddButton(const PagePictures& pictures, const RECT& rect, std::function<void()> on_click) {
-  auto& button = controls_.Make<CGDIBitmapBtn>();
-  CButton::CreateArgs args;
-  args.rect = rect;
-  args.parent = this;
-  args.on_click = std::move(on_click);
-  button.Create(args);
-  button.SetStatePictures(rect, pictures.normal.get(), pictures.over.get(), pictures.down.get(),
-                          pictures.normal.get());
-  button.SetToggleMode(true, false);
-  return button;
-}
-
-CPngHSliderBar& CDlgMainSet::AddSlider(const PagePictures& pictures, const RECT& rect, UINT id, int maximum) {
-  auto& bar = controls_.Make<CPngHSliderBar>();
-  CPngHSliderBar::InitArgs args;
-  args.thumb_path = skin::SkinPath(Context().store.install_folder, layout::kSliderThumb.name);
-  args.rect = rect;
-  args.page = this;
-  args.id = id;
-  bar.Init(args);
-  bar.SetTrack(RECT{rect.left, rect.top, rect.right - page::kSliderTrackRightInset, rect.bottom});
-  bar.SetRange(1, maximum);
-  bar.SetBackground({rect.left, rect.top, rect.right, rect.bottom}, pictures.normal_image);
-  return bar;
-}
-
 void CDlgMainSet::CreateControls(const PagePictures& pictures) {
+  PageControls make(*this, pictures, controls_);
+  const std::u16string thumb = skin::SkinPath(Context().store.install_folder, layout::kSliderThumb.name);
   for (int i = 0; i < kDpiBoxCount; ++i) {
     dpi_boxes_[static_cast<std::size_t>(i)] =
-        &AddButton(pictures, ToRect(page::kDpiBoxes[static_cast<std::size_t>(i)]), [this, i] { OnDpiBox(i); });
+        &make.LatchingButton(page::kDpiBoxes[static_cast<std::size_t>(i)], [this, i] { OnDpiBox(i); });
   }
-  pointer_speed_ = &AddSlider(pictures, ToRect(page::kPointerSpeedSlider), kPointerSpeedSliderId, 20);
-  precision_ = &AddButton(pictures, ToRect(page::kPrecisionBox), [this] { OnPrecision(); });
-  lift_off_ = &AddSlider(pictures, ToRect(page::kLiftOffSlider), kLiftOffSliderId, 30);
+  pointer_speed_ =
+      &make.Slider(page::kPointerSpeedSlider, thumb, kPointerSpeedSliderId, 1, 20, page::kSliderTrackRightInset);
+  precision_ = &make.LatchingButton(page::kPrecisionBox, [this] { OnPrecision(); });
+  lift_off_ = &make.Slider(page::kLiftOffSlider, thumb, kLiftOffSliderId, 1, 30, page::kSliderTrackRightInset);
   for (int i = 0; i < kReportRateButtons; ++i) {
-    report_rates_[static_cast<std::size_t>(i)] = &AddButton(
-        pictures, ToRect(page::kReportRateButtons[static_cast<std::size_t>(i)]), [this, i] { OnReportRate(i); });
+    report_rates_[static_cast<std::size_t>(i)] =
+        &make.LatchingButton(page::kReportRateButtons[static_cast<std::size_t>(i)], [this, i] { OnReportRate(i); });
   }
   const bool zh = SkinIsChinese();
-  lines_button_ = &AddButton(pictures, ToRect(page::kLinesButton.For(zh)), [this] { OnLinesMode(); });
+  lines_button_ = &make.LatchingButton(page::kLinesButton.For(zh), [this] { OnLinesMode(); });
   auto& field = controls_.Make<CBitmapEdit>();
   ControlCreateArgs fieldArgs;
   fieldArgs.style = WS_VISIBLE | ES_CENTER | ES_NUMBER | ES_AUTOHSCROLL;
@@ -121,17 +98,17 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
   field.MoveWindow(strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top);
   field.SetBackground({strip.left, strip.top, strip.right, strip.bottom}, pictures.normal_image);
   lines_field_ = &field;
-  lines_up_ = &AddButton(pictures, ToRect(page::kLinesUp.For(zh)), [this] { OnLinesStep(1); });
-  lines_down_ = &AddButton(pictures, ToRect(page::kLinesDown.For(zh)), [this] { OnLinesStep(-1); });
-  screen_button_ = &AddButton(pictures, ToRect(page::kScreenButton.For(zh)), [this] { OnScreenMode(); });
+  lines_up_ = &make.LatchingButton(page::kLinesUp.For(zh), [this] { OnLinesStep(1); });
+  lines_down_ = &make.LatchingButton(page::kLinesDown.For(zh), [this] { OnLinesStep(-1); });
+  screen_button_ = &make.LatchingButton(page::kScreenButton.For(zh), [this] { OnScreenMode(); });
   // Arrows only push; they show no latched state.
   lines_up_->SetToggleMode(false, false);
   lines_down_->SetToggleMode(false, false);
   for (std::size_t i = 0; i < area_captions_.size(); ++i) {
-    area_captions_[i] = &AddButton(pictures, ToRect(page::kAreaCaptions[i]), nullptr);
+    area_captions_[i] = &make.LatchingButton(page::kAreaCaptions[i], nullptr);
   }
   for (std::size_t i = 0; i < markers_.size(); ++i) {
-    markers_[i] = &AddButton(pictures, ToRect(page::kButtonMarkers[i]), nullptr);
+    markers_[i] = &make.LatchingButton(page::kButtonMarkers[i], nullptr);
   }
   for (int j = 0; j < kButtonCount; ++j) {
     const layout::Quad& outline = page::kButtonEntries[static_cast<std::size_t>(j)];

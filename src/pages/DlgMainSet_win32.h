@@ -45,8 +45,6 @@ class CDlgMainSet final : public CSkinPage {
  private:
   // Creation, and the controls that move with the interface language.
   void CreateControls(const PagePictures& pictures);
-  CGDIBitmapBtn& AddButton(const PagePictures& pictures, const RECT& rect, std::function<void()> on_click);
-  CPngHSliderBar& AddSlider(const PagePictures& pictures, const RECT& rect, UINT id, int maximum);
   // The wheel's controls lie where the page's pictures show them, and those
   // are the install's: a Chinese install's skin has its own places.
   bool SkinIsChinese() const;
