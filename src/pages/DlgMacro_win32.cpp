@@ -91,14 +91,6 @@ void CDlgMacro::StopRouting() { Context().hooks.SetRecorderReporting(0, 0); }
 
 // --- messages -----------------------------------------------------------------------
 
-bool CDlgMacro::PreTranslateMessage(MSG& msg) {
-  // The in-place editor of the macro list commits on Enter and cancels on
-  // Escape: those keys are its own, not the page's to drop.
-  const HWND renameEditor = macro_list_.Editor();
-  if (renameEditor && msg.hwnd == renameEditor) return false;
-  return CSkinPage::PreTranslateMessage(msg);
-}
-
 bool CDlgMacro::OnUserMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case msg::kRecorderInput:

@@ -37,7 +37,6 @@ class CDlgMacro final : public CSkinPage, private RecorderRouting {
   // Frees the GDI objects the page holds, before the page is destroyed.
   void ReleaseHeldGdiObject();
   void SetCaptions() override;
-  bool PreTranslateMessage(MSG& msg) override;
 
   // What the page shows, for tests that look into the running program.
   const MacroEditor& Editor() const { return editor_; }

@@ -280,6 +280,14 @@ void CListBoxEx::CancelEdit() {
   Invalidate(true);
 }
 
+bool CListBoxEx::PreTranslateMessage(MSG& msg) {
+  if (!editor_ || msg.hwnd != editor_) return false;
+  if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP) return false;
+  if (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE) return false;
+  ::DispatchMessageW(&msg);
+  return true;
+}
+
 LRESULT CALLBACK CListBoxEx::EditorProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
   auto* list = reinterpret_cast<CListBoxEx*>(data);
   switch (msg) {

@@ -49,6 +49,9 @@ class CListBoxEx : public CListBox {
   // The in-place editor (null when none) and its row (-1 when none).
   HWND Editor() const { return editor_; }
   int EditorRow() const { return editor_row_; }
+  // Hands the editor its Enter and Escape before the windows around the
+  // list, which drop those keys, see them.
+  bool PreTranslateMessage(MSG& msg) override;
   void OpenEditor(int row);
   int HoveredRow() const { return hover_.Row(); }
 

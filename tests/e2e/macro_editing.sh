@@ -3,7 +3,8 @@
 # merged into it, a key is modified by pressing the new one, a step is
 # deleted; a game chosen from the game menu files new macros under that game;
 # switching macro or tab while recording saves the recording in the macro it
-# was made for; the mouse pictures record mouse buttons.
+# was made for; the mouse pictures record mouse buttons; a row renamed in
+# place keeps its name on Enter or a click elsewhere and drops it on Escape.
 # usage: macro_editing.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/macro_lib.sh"
@@ -96,4 +97,22 @@ sleep 0.5
 [ "$(key_events_of "$game")" = "press 1 release 1 press 2 release 2" ] ||
   fail "the mouse pictures recorded: $(events_of "$game" | tr '\n' ,)"
 echo "the mouse pictures record mouse buttons"
+
+# Renaming in place: Escape keeps the name the row had, a click elsewhere
+# on the page keeps what was typed (Enter was used above).
+macros_before=$(stored_macros | wc -l)
+click_new_macro
+xdotool type --delay 80 Dropped
+xdotool key Escape
+sleep 0.5
+record x
+[ "$(stored_macros | wc -l)" -gt "$macros_before" ] || fail "the new macro was not stored"
+[ -z "$(macro_id_named Dropped)" ] || fail "Escape kept the typed name"
+click_new_macro
+xdotool type --delay 80 Clicked
+page_click 480 20
+sleep 0.5
+record y
+[ -n "$(macro_id_named Clicked)" ] || fail "a click elsewhere did not keep the typed name"
+echo "in-place rename: Enter and a click elsewhere keep the name, Escape drops it"
 stop_driver

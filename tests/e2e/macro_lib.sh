@@ -64,7 +64,8 @@ name_of() {
 new_macro() {
   click_new_macro
   xdotool type --delay 80 "$1"
-  key Return
+  xdotool key Return
+  sleep 0.5
 }
 # record KEY...: a recording of the keys, each typed once, 0.3 s apart.
 record() {
