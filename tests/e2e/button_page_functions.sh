@@ -12,11 +12,7 @@ source "$(dirname "$0")/button_page_lib.sh"
 
 # A first start lays out the data folder; the second finds a macro in the
 # player's own group (21).
-fresh_data_folder
-clear_vhid_log
-plug mouse
-start_driver
-wait_window || fail "no main window"
+first_start
 stop_driver
 write_macro_file 0x15000001 Jump
 start_driver

@@ -11,11 +11,7 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/button_page_lib.sh"
 
 marker="Z:$(echo "$bin/host_action_marker.exe" | tr / '\\')"
-fresh_data_folder
-clear_vhid_log
-plug mouse
-start_driver
-wait_window || fail "no main window"
+first_start
 stop_driver
 write_language_number 1
 start_driver

@@ -8,11 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/button_page_lib.sh"
 
-fresh_data_folder
-clear_vhid_log
-plug mouse
-start_driver
-wait_window || fail "no main window"
+first_start
 sleep 1
 
 # Hints: the hint line tells what lies under the cursor; the marker on the

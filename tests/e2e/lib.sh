@@ -54,6 +54,15 @@ unplug() {
 
 # A first start's data folder: the program copies the factory files again.
 fresh_data_folder() { rm -rf "$data"; }
+# first_start: a first start with the mouse plugged in and an empty report
+# log, up to its main window.
+first_start() {
+  fresh_data_folder
+  clear_vhid_log
+  plug mouse
+  start_driver
+  wait_window || fail "no main window"
+}
 clear_vhid_log() { rm -f "$vhid_log"; }
 vhid_reports() { [ -f "$vhid_log" ] && tr -d "\r" <"$vhid_log"; }
 

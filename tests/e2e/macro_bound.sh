@@ -10,13 +10,7 @@ source "$(dirname "$0")/macro_lib.sh"
 source "$(dirname "$0")/button_page_lib.sh"
 ctl() { timeout 60 "$wine_run" "$bin/zk40ctl.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
-fresh_data_folder
-plug mouse
-start_driver
-wait_window || fail "no main window"
-sleep 1
-click_tab 3
-sleep 0.5
+open_macro_page
 new_macro Bound
 record a b
 id=$(macro_id_named Bound)

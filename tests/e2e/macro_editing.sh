@@ -9,13 +9,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/macro_lib.sh"
 
-fresh_data_folder
-plug mouse
-start_driver
-wait_window || fail "no main window"
-sleep 1
-click_tab 3
-sleep 0.5
+open_macro_page
 new_macro Edit
 record a b
 id=$(macro_id_named Edit)

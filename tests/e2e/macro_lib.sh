@@ -60,6 +60,13 @@ name_of() {
     echo "$name"
   done
 }
+# open_macro_page: a first start, on the macro page.
+open_macro_page() {
+  first_start
+  sleep 1
+  click_tab 3
+  sleep 0.5
+}
 # new_macro NAME: a new macro row, renamed to NAME in place.
 new_macro() {
   click_new_macro

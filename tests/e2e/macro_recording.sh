@@ -8,13 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/macro_lib.sh"
 
-fresh_data_folder
-plug mouse
-start_driver
-wait_window || fail "no main window"
-sleep 1
-click_tab 3
-sleep 0.5
+open_macro_page
 click_new_macro
 xdotool type --delay 80 "Fire"
 key Return
