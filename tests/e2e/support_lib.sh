@@ -13,6 +13,7 @@ press_update() { click 477 406; }
 press_import() { click 194 532; }
 press_export() { click 294 532; }
 press_restore() { click 844 530; }
+press_web_site() { click 783 406; }
 
 # notice_click X Y: a click at the notice's own point (X, Y).
 notice_click() {

@@ -4,7 +4,8 @@
 # the open dialog becomes the current record (an export gives it back byte
 # for byte) without being saved; restore defaults answered with Cancel
 # changes nothing and sends nothing, answered with OK sends the factory
-# profile, which is then saved.
+# profile, which is then saved. The web-site button opens the maker's site
+# with the program registered for http addresses.
 # usage: support_profiles.sh WINE_RUN BIN INSTALL WINEPREFIX ARTIFACTS
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/support_lib.sh"
@@ -42,6 +43,26 @@ export_to zk40-again.cfg
 cmp -s "$temp/zk40-changed.cfg" "$temp/zk40-again.cfg" || fail "the imported profile did not come back from an export"
 [ "$(fingerprint)" = "$saved" ] || fail "the import saved a profile file"
 echo "import: the changed profile is the current one, nothing saved"
+
+# open_web_site: the web-site button, with our marker program standing in
+# for the browser the prefix has registered for http addresses.
+http_command='HKCR\http\shell\open\command'
+open_web_site() {
+  local browser
+  browser=$("$wine_run" reg query "$http_command" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p')
+  "$wine_run" reg add "$http_command" /ve /d "\"$marker\" \"%1\"" /f >/dev/null 2>&1
+  rm -f "$standins_log"
+  press_web_site
+  wait_for_file "$standins_log" 10
+  local opened=$?
+  "$wine_run" reg add "$http_command" /ve /d "$browser" /f >/dev/null 2>&1
+  return $opened
+}
+marker="Z:$(echo "$bin/host_action_marker.exe" | tr / '\\')"
+open_web_site || fail "the web-site button opened nothing"
+grep -qx 'host_action_marker.exe http://www.ostrel.com' <(tr -d '\r' <"$standins_log") ||
+  fail "the web-site button opened: $(cat "$standins_log")"
+echo "web site: the maker's site opened with the http program"
 
 clear_vhid_log
 press_restore

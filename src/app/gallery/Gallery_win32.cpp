@@ -112,6 +112,8 @@ void Gallery::FillButtonPage(const Options& options) {
   page_.AddButton(page::kLinesUp.For(zh));
   page_.AddButton(page::kLinesDown.For(zh));
   page_.AddEdit(page::kLinesField.For(zh), u"3");
+  for (const layout::Rect& caption : page::kAreaCaptions) page_.AddButton(caption);
+  for (std::size_t i = 0; i < page::kButtonMarkers.size(); ++i) page_.AddButton(page::kButtonMarkers[i], i == 0);
   const layout::StatePictureIds& ids = zh ? layout::kButtonEntriesChinese : layout::kButtonEntriesOther;
   for (const layout::Quad& entry : page::kButtonEntries) page_.AddIrregular(entry, ids, false);
 }
