@@ -10,7 +10,6 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/button_page_lib.sh"
 
-marker="Z:$(echo "$bin/host_action_marker.exe" | tr / '\\')"
 first_start
 stop_driver
 write_language_number 1

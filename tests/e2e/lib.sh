@@ -13,6 +13,9 @@ artifacts=$5
 title="Ostrel ZK40 Gaming Mouse Driver"
 vhid_log="$prefix/drive_c/windows/temp/zk40vhid.log"
 standins_log="$prefix/drive_c/windows/temp/zk40standins.log"
+# A program that only leaves its name and arguments in the stand-ins' log,
+# as Windows names it: for the driver to start in place of another.
+marker="Z:$(echo "$bin/host_action_marker.exe" | tr / '\\')"
 data="$prefix/drive_c/users/$(id -un)/Temp/OSTREL/ZK40"
 driver_pid=""
 window=""

@@ -58,7 +58,6 @@ open_web_site() {
   "$wine_run" reg add "$http_command" /ve /d "$browser" /f >/dev/null 2>&1
   return $opened
 }
-marker="Z:$(echo "$bin/host_action_marker.exe" | tr / '\\')"
 open_web_site || fail "the web-site button opened nothing"
 grep -qx 'host_action_marker.exe http://www.ostrel.com' <(tr -d '\r' <"$standins_log") ||
   fail "the web-site button opened: $(cat "$standins_log")"
