@@ -42,8 +42,9 @@ void CPngHSliderBar::SetBackground(const skin::Rect& rect, const GdiPlusImage& p
 }
 
 void CPngHSliderBar::SetPosition(int value) {
+  // The track does not change with the value: moving the thumb repaints what
+  // it uncovers, and an unmoved thumb needs no paint at all.
   thumb_.SetPosition(value);
-  if (m_hWnd) Invalidate();
 }
 
 void CPngHSliderBar::Enable(bool enable) {
