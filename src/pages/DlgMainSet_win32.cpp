@@ -182,7 +182,9 @@ void CDlgMainSet::ShowWheelMode() {
 }
 
 void CDlgMainSet::ShowLinesNumber(const std::u16string& text) {
-  lines_field_->SetWindowText(text);
+  // The wheel-lines timer commits the field every few seconds; setting the
+  // text it already shows would only repaint it.
+  if (lines_field_->GetWindowText() != text) lines_field_->SetWindowText(text);
   const int end = static_cast<int>(text.size());
   lines_field_->SetSel(end, end);
 }

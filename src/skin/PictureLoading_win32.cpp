@@ -3,6 +3,8 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <cstring>
+
 #include "platform/WideText_win32.h"
 #include "skin/BmpCheck.h"
 
@@ -193,6 +195,25 @@ std::vector<skin::Argb> BitmapPixels(HBITMAP bitmap, SIZE& size) {
     size = SIZE{0, 0};
   }
   return pixels;
+}
+
+bool CopyPremultipliedPixels(GpBitmap* bitmap, int width, int height, std::span<skin::Argb> pixels, bool into_bitmap) {
+  Gdiplus::GpRect area(0, 0, width, height);
+  Gdiplus::BitmapData data{};
+  const UINT mode = into_bitmap ? Gdiplus::ImageLockModeWrite : Gdiplus::ImageLockModeRead;
+  if (gdip::GdipBitmapLockBits(bitmap, &area, mode, PixelFormat32bppPARGB, &data) != Gdiplus::Ok) return false;
+  const std::size_t row_bytes = static_cast<std::size_t>(width) * sizeof(skin::Argb);
+  for (int y = 0; y < height; ++y) {
+    auto* row = static_cast<BYTE*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride;
+    skin::Argb* ours = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    if (into_bitmap) {
+      std::memcpy(row, ours, row_bytes);
+    } else {
+      std::memcpy(ours, row, row_bytes);
+    }
+  }
+  gdip::GdipBitmapUnlockBits(bitmap, &data);
+  return true;
 }
 
 Region OutlineRegion(const GdiPlusImage& picture) {

@@ -5,6 +5,7 @@
 // A picture that is missing or cannot be decoded comes back empty, with size
 // 0 x 0, and draws nothing; no message is shown.
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,11 @@ BITMAPINFO TopDownBitmapInfo(int width, int height);
 
 // The pixels of a bitmap as 32-bit values, rows top first; empty on failure.
 std::vector<skin::Argb> BitmapPixels(HBITMAP bitmap, SIZE& size);
+
+// Copies pixels between a buffer of 32-bit premultiplied ARGB (rows top
+// first) and a GDI+ bitmap of width x height, into the bitmap or out of it;
+// false when the bitmap cannot be locked.
+bool CopyPremultipliedPixels(GpBitmap* bitmap, int width, int height, std::span<skin::Argb> pixels, bool into_bitmap);
 
 // The window region of a shaped picture: the picture composed over opaque
 // black, without every pixel of its top-left pixel's colour. Null when the

@@ -16,8 +16,9 @@ bool CPngHProgressBar::Create(const CreateArgs& args) {
 }
 
 void CPngHProgressBar::SetPictures(const skin::Rect& rect, const GdiPlusImage* empty, const GdiPlusImage* full) {
-  empty_ = empty ? CloneRectangle(*empty, rect) : GdiPlusImage();
-  full_ = full ? CloneRectangle(*full, rect) : GdiPlusImage();
+  const RECT client = GetClientRect();
+  empty_.Set(empty ? CloneRectangle(*empty, rect) : GdiPlusImage(), client.right, client.bottom);
+  full_ = full ? GdiPicture(CloneRectangle(*full, rect)) : GdiPicture();
   if (m_hWnd) Invalidate();
 }
 
@@ -31,14 +32,15 @@ void CPngHProgressBar::SetPosition(int value) {
 bool CPngHProgressBar::OnPaint() {
   BufferedPaint paint(m_hWnd);
   const RECT& client = paint.Client();
-  GdiPlusGraphics graphics(paint.get());
-  if (empty_) gdip::GdipDrawImageRectI(graphics.get(), empty_.get(), 0, 0, client.right, client.bottom);
+  empty_.Picture().DrawAt(paint.get(), 0, 0);
   const int fill = skin::ProgressFillWidth(client.right, value_, range_);
-  if (full_ && fill > 0) {
-    gdip::GdipDrawImageRectRectI(graphics.get(), full_.get(), 0, 0, fill, full_.Height(), 0, 0, fill, full_.Height(),
-                                 Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
-  }
+  if (fill > 0) full_.Draw(paint.get(), RECT{0, 0, fill, full_.Height()});
   return true;
+}
+
+bool CPngHProgressBar::OnSize(UINT, int width, int height) {
+  empty_.Fit(width, height);
+  return false;
 }
 
 int CPngHProgressBar::ValueAt(POINT client) const {

@@ -4,7 +4,7 @@
 // not read-only can be dragged; it posts 1104 (value, id) when the drag ends.
 
 #include "framework/Wnd.h"
-#include "skin/GdiPlus_win32.h"
+#include "skin/GdiPicture_win32.h"
 #include "skin/SliderMath.h"
 
 namespace zk40 {
@@ -28,6 +28,7 @@ class CPngHProgressBar : public CWnd {
   int Position() const { return value_; }
 
  protected:
+  bool OnSize(UINT type, int width, int height) override;
   bool OnPaint() override;
   bool OnEraseBkgnd(HDC) override { return true; }
   bool OnLButtonDown(UINT flags, POINT point) override;
@@ -46,8 +47,8 @@ class CPngHProgressBar : public CWnd {
   bool read_only_ = false;
   bool interactive_ = true;
   bool dragging_ = false;
-  GdiPlusImage empty_;
-  GdiPlusImage full_;
+  FittedPicture empty_;  // fills the bar
+  GdiPicture full_;      // drawn one to one, as far as the value reaches
 };
 
 }  // namespace zk40

@@ -10,8 +10,6 @@ namespace zk40 {
 bool CPngHSliderBar::Init(const InitArgs& args) {
   id_ = args.id;
   thumb_path_ = args.thumb_path;
-  const GdiPlusImage thumb = LoadPngFile(thumb_path_);
-  thumb_size_ = SIZE{thumb.Width(), thumb.Height()};
   return CWnd::Create(ChildWindowArgs(args.rect, args.page, args.id, WS_VISIBLE | WS_CLIPCHILDREN));
 }
 
@@ -25,6 +23,7 @@ bool CPngHSliderBar::OnCreate(const CREATESTRUCTW& create) {
   thumb.id = id_;
   thumb.shaped = true;
   thumb_.Create(thumb);
+  thumb_size_ = SIZE{thumb_.Width(), thumb_.Height()};
   // Below the thumb's first range of 1 to 10: the thumb goes to its minimum place.
   thumb_.SetPosition(0);
   thumb_.Enable(true);
@@ -37,13 +36,15 @@ void CPngHSliderBar::SetRange(int minimum, int maximum) {
 }
 
 void CPngHSliderBar::SetBackground(const skin::Rect& rect, const GdiPlusImage& page) {
-  background_ = CloneRectangle(page, rect);
+  const RECT client = GetClientRect();
+  background_.Set(CloneRectangle(page, rect), client.right, client.bottom);
   if (m_hWnd) Invalidate();
 }
 
 void CPngHSliderBar::SetPosition(int value) {
+  // The track does not change with the value: moving the thumb repaints what
+  // it uncovers, and an unmoved thumb needs no paint at all.
   thumb_.SetPosition(value);
-  if (m_hWnd) Invalidate();
 }
 
 void CPngHSliderBar::Enable(bool enable) {
@@ -51,11 +52,11 @@ void CPngHSliderBar::Enable(bool enable) {
   thumb_.Lock(!enable);
 }
 
-void CPngHSliderBar::DrawBackground(HDC dc) const {
-  if (!background_) return;
-  GdiPlusGraphics graphics(dc);
-  const RECT client = GetClientRect();
-  gdip::GdipDrawImageRectI(graphics.get(), background_.get(), 0, 0, client.right, client.bottom);
+void CPngHSliderBar::DrawBackground(HDC dc) const { background_.Picture().DrawAt(dc, 0, 0); }
+
+bool CPngHSliderBar::OnSize(UINT, int width, int height) {
+  background_.Fit(width, height);
+  return false;
 }
 
 bool CPngHSliderBar::OnPaint() {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "framework/Wnd.h"
-#include "skin/GdiPlus_win32.h"
+#include "skin/GdiPicture_win32.h"
 #include "skin/PngHSlider_win32.h"
 #include "skin/SliderMath.h"
 
@@ -41,6 +41,7 @@ class CPngHSliderBar : public CWnd {
 
  protected:
   bool OnCreate(const CREATESTRUCTW& create) override;
+  bool OnSize(UINT type, int width, int height) override;
   bool OnPaint() override;
   bool OnEraseBkgnd(HDC) override { return true; }
   bool OnMouseMove(UINT flags, POINT point) override;
@@ -57,7 +58,7 @@ class CPngHSliderBar : public CWnd {
   RECT track_{0, 0, 0, 0};
   skin::ValueRange range_{0, 10};
   bool disabled_ = false;
-  GdiPlusImage background_;
+  FittedPicture background_;
   CPngHSlider thumb_;
 };
 

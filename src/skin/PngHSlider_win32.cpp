@@ -10,7 +10,8 @@ namespace zk40 {
 bool CPngHSlider::Create(const CreateArgs& args) {
   range_ = {1, 10};
   enabled_ = true;
-  picture_ = LoadPngFile(args.png_path);
+  const GdiPlusImage loaded = LoadPngFile(args.png_path);
+  picture_ = GdiPicture(loaded);
   x_min_ = args.x_min;
   x_max_ = args.x_max;
   bottom_ = args.bottom;
@@ -18,7 +19,7 @@ bool CPngHSlider::Create(const CreateArgs& args) {
   const RECT rect{x_min_, bottom_ - Height(), x_min_ + Width(), bottom_};
   if (!CWnd::Create(ChildWindowArgs(rect, args.parent, args.id))) return false;
   if (args.shaped) {
-    Region outline = OutlineRegion(picture_);
+    Region outline = OutlineRegion(loaded);
     if (outline) {
       HRGN taken = outline.Release();
       if (!SetWindowRgn(m_hWnd, taken, TRUE)) DeleteObject(taken);  // on success the window owns it
@@ -39,8 +40,7 @@ bool CPngHSlider::OnPaint() {
   BufferedPaint paint(m_hWnd);
   // What lies under the thumb first, so the picture's soft edges blend with it.
   DrawParentBackground(m_hWnd, paint.get());
-  GdiPlusGraphics graphics(paint.get());
-  DrawImageAt(graphics.get(), picture_, 0, 0);
+  picture_.DrawAt(paint.get(), 0, 0);
   return true;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/Wnd.h"
-#include "skin/GdiPlus_win32.h"
+#include "skin/GdiPicture_win32.h"
 #include "skin/SliderMath.h"
 
 namespace zk40 {
@@ -46,7 +46,7 @@ class CPngHSlider : public CWnd {
   bool OnCaptureChanged(HWND gaining) override;
 
  private:
-  GdiPlusImage picture_;
+  GdiPicture picture_;
   skin::ValueRange range_{1, 10};
   int value_ = 1;
   int x_min_ = 0;

@@ -1,7 +1,6 @@
 #include "skin/WndPopup_win32.h"
 
 #include <algorithm>
-#include <cstring>
 #include <span>
 #include <vector>
 
@@ -65,27 +64,6 @@ class DibLayer {
   HGDIOBJ old_ = nullptr;
 };
 
-// Pixels between our buffer and a GDI+ bitmap of the same size, 32-bit
-// premultiplied ARGB, rows top first.
-bool CopyPixels(GpBitmap* bitmap, int width, int height, std::span<Argb> pixels, bool into_bitmap) {
-  Gdiplus::GpRect area(0, 0, width, height);
-  Gdiplus::BitmapData data{};
-  const UINT mode = into_bitmap ? Gdiplus::ImageLockModeWrite : Gdiplus::ImageLockModeRead;
-  if (gdip::GdipBitmapLockBits(bitmap, &area, mode, PixelFormat32bppPARGB, &data) != Gdiplus::Ok) return false;
-  const std::size_t row_bytes = static_cast<std::size_t>(width) * sizeof(Argb);
-  for (int y = 0; y < height; ++y) {
-    auto* row = static_cast<BYTE*>(data.Scan0) + static_cast<std::ptrdiff_t>(y) * data.Stride;
-    Argb* ours = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-    if (into_bitmap) {
-      std::memcpy(row, ours, row_bytes);
-    } else {
-      std::memcpy(ours, row, row_bytes);
-    }
-  }
-  gdip::GdipBitmapUnlockBits(bitmap, &data);
-  return true;
-}
-
 // Runs draw with GDI+ graphics on the pixels (premultiplied), then takes
 // the result back; the pixels stay as they were when GDI+ is not available.
 template <typename DrawFunction>
@@ -95,12 +73,12 @@ void DrawWithGdiPlus(std::span<Argb> pixels, int width, int height, DrawFunction
     return;
   }
   GdiPlusImage owner(bitmap);
-  if (!CopyPixels(bitmap, width, height, pixels, true)) return;
+  if (!CopyPremultipliedPixels(bitmap, width, height, pixels, true)) return;
   GpGraphics* graphics = nullptr;
   if (gdip::GdipGetImageGraphicsContext(bitmap, &graphics) != Gdiplus::Ok) return;
   draw(graphics);
   gdip::GdipDeleteGraphics(graphics);
-  CopyPixels(bitmap, width, height, pixels, false);
+  CopyPremultipliedPixels(bitmap, width, height, pixels, false);
 }
 
 }  // namespace

@@ -270,6 +270,21 @@ TEST_F(SkinControls, DraggingTheThumbPostsTheValueWithTheBarsId) {
   EXPECT_FALSE(bar.Thumb().Dragging());
 }
 
+TEST_F(SkinControls, ASliderShowsItsCutOfThePageWithItsThumbOverIt) {
+  CPngHSliderBar bar;
+  ASSERT_TRUE(OpenBar(bar, 12));
+  const GdiPlusImage picture = test::MakeArgbImage(400, 300, [](int x, int y) -> ARGB {
+    const COLORREF c = NormalAt(x, y);
+    return 0xFF000000u | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+  });
+  bar.SetBackground(skin::Rect{10, 10, 230, 40}, picture);
+  bar.SetRange(1, 20);
+  bar.SetPosition(20);  // the thumb at the right end, over the bar's x 200 to 220
+  EXPECT_EQ(ScreenAt(10 + 50, 10 + 15), NormalAt(10 + 50, 10 + 15)) << "the bar shows the page under it";
+  EXPECT_EQ(ScreenAt(10 + 210, 10 + 15), RGB(0xE0, 0xE0, 0xF0)) << "the thumb's body";
+  EXPECT_EQ(ScreenAt(10 + 200, 10), NormalAt(10 + 200, 10)) << "around the thumb's corner the page shows";
+}
+
 TEST_F(SkinControls, AProgressBarAtHalfItsRangeFillsHalfItsWidth) {
   CPngHProgressBar bar;
   CPngHProgressBar::CreateArgs args;
