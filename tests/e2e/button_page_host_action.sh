@@ -36,15 +36,13 @@ screen_shot e2e-button-page-chooser-basic-chinese
 chooser_tab 4
 screen_shot e2e-button-page-chooser-advanced-chinese
 # The program row's browse button opens the open-file dialog.
+before=$(visible_windows)
 click_chooser 332 144
-sleep 3
-xdotool type --delay 30 "$marker"
-sleep 0.3
-xdotool key Return
-sleep 2
+wait_popup "$before" || fail "the browse button opened no file dialog"
+type_into_file_dialog "$popup" "$marker"
 screen_shot e2e-button-page-chooser-program-chinese
 chooser_ok
-sleep 2.5
+wait_chooser_closed
 apply_and_wait
 [ "$(matrix_slot 5)" = 0100f400 ] || fail "forward should keep its own code for the host: slot 5 holds $(matrix_slot 5)"
 # Opening the chooser put the left button's English factory label into Chinese.

@@ -26,7 +26,6 @@ plug mouse
 start_driver
 wait_window || fail "no main window"
 click_tab 5
-sleep 1
 
 export_to zk40-first.cfg
 cmp -s "$temp/zk40-first.cfg" "$data/Profile/Profile1.cfg" || fail "the export is not the current profile"
@@ -78,13 +77,7 @@ press_restore
 answer_question_ok "restore defaults"
 changed() { [ "$(fingerprint)" != "$saved" ]; }
 wait_until changed || fail "the factory profile was not saved after its upload"
-sleep 1
-expected=$(expected_upload)
-[ -n "$expected" ] || fail "zk40ctl upload-trace gave no reports"
-if [ "$(vhid_reports)" != "$expected" ]; then
-  diff <(echo "$expected") <(vhid_reports)
-  fail "the mouse did not receive the factory profile"
-fi
+expect_saved_profile_upload "the mouse did not receive the factory profile"
 cmp -s "$data/Profile/Profile1.cfg" "$install/Profile/Profile1.cfg" || fail "Profile1.cfg is not the factory profile"
 echo "restore defaults, OK: the factory profile sent and saved"
 xdotool mousemove 0 0

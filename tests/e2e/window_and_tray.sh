@@ -12,7 +12,6 @@ rm -f "$standins_log"
 plug mouse
 start_driver
 wait_window || fail "no main window"
-sleep 1
 click 480 60
 for k in Return Escape space; do key "$k"; done
 window_visible || fail "Enter, Esc or Space closed or hid the window"
@@ -71,8 +70,9 @@ key alt+F4
 wait_until window_hidden || fail "Alt+F4 did not hide the window again"
 xdotool mousemove $icon_x $icon_y click --repeat 2 --delay 80 1
 wait_until window_visible || fail "a double-click on the tray icon did not show the window"
+before=$(visible_windows)
 xdotool mousemove $icon_x $icon_y click 3
-sleep 1
+wait_popup "$before" || fail "a right click on the tray icon opened no menu"
 screen_shot e2e-tray-menu
 # "Config" first, "Exit" second: one item down from where the menu opened.
 xdotool key Down Down Return
