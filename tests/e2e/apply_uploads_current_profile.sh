@@ -20,7 +20,7 @@ wait_until grep -q '^feature 0580' "$vhid_log" || fail "the firmware version was
 screenshot e2e-start
 
 # Apply: the upload of profile 1.
-sleep 1
+sleep 1  # the start-up's last reports must not fall into the upload's log
 clear_vhid_log
 expected=$(expected_upload)
 [ -n "$expected" ] || fail "zk40ctl upload-trace gave no reports"

@@ -57,7 +57,7 @@ screen_shot e2e-button-page-chooser
 # The main window takes no clicks under the chooser: Apply sends nothing.
 clear_vhid_log
 click_apply
-sleep 1
+sleep 1  # time for an upload to begin, were Apply to work under the chooser
 [ -z "$(vhid_reports)" ] || fail "Apply worked under the open chooser"
 chooser_ok
 open_chooser 4

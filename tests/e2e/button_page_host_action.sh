@@ -49,7 +49,7 @@ apply_and_wait
 left_label=$(profile_json | sed -n '/"left"/,/}/s/^ *"label": "\(.*\)",$/\1/p')
 [ "$left_label" = "单击" ] || fail "the left button's label is $left_label, not 单击"
 
-sleep 1
+sleep 1  # the program settles after the upload; that shows no outside sign
 rm -f "$standins_log"
 read -r -a origin <<<"$(window_origin)"
 xdotool mousemove $((origin[0] + 600)) $((origin[1] + 300)) sleep 0.3 click 9

@@ -15,7 +15,7 @@ fresh_data_folder
 plug mouse
 start_driver
 wait_window || fail "no main window"
-sleep 1
+sleep 1  # the first paint of the reference captions leaves no outside sign
 captions start
 flag start
 for language in 1 2 3 4 5 6 7 8 9 10 11 12; do
@@ -63,7 +63,7 @@ write_language_number 0
 before=$(stat -c %Y.%y "$data/Language.cfg")
 start_driver
 wait_window || fail "no main window with Language.cfg 0"
-sleep 2
+sleep 2  # time for a rewrite of the file, were there one
 [ "$(stat -c %Y.%y "$data/Language.cfg")" = "$before" ] || fail "Language.cfg holding 0 was rewritten"
 start_captions zero || fail "with 0 the captions are not the start-up language's"
 echo "Language.cfg 13 is written back, 0 is left alone"

@@ -67,7 +67,7 @@ press_restore
 answer_question_cancel "restore defaults"
 export_to zk40-kept.cfg
 cmp -s "$temp/zk40-changed.cfg" "$temp/zk40-kept.cfg" || fail "Cancel changed the current profile"
-sleep 1
+sleep 1  # time for reports to go out, were Cancel to send any
 [ -z "$(vhid_reports)" ] || fail "Cancel sent reports: $(vhid_reports)"
 [ "$(fingerprint)" = "$saved" ] || fail "Cancel saved a profile file"
 echo "restore defaults, Cancel: nothing changed"

@@ -24,7 +24,7 @@ for tab in 3 4 5; do
   clear_vhid_log
   click_profile 3
   click_apply
-  sleep 2
+  sleep 2  # time for an upload to begin, were Apply to work here
   [ -z "$(vhid_reports)" ] || fail "Apply under tab $tab sent reports: $(vhid_reports)"
   [ "$(fingerprint)" = "$before" ] || fail "a profile button under tab $tab changed the profile files"
 done
