@@ -17,7 +17,6 @@ stop_driver
 write_macro_file 0x15000001 Jump
 start_driver
 wait_window || fail "no main window after the macro was added"
-sleep 1
 
 # Refused: Ctrl+K for the only Click button, SNIPE (the basic list's
 # next-to-last entry) for the wheel.
@@ -37,15 +36,17 @@ expect_notice sniper-refused
 
 # An entry shows itself latched while its button differs from the factory
 # function: FIRE latches wheel-down, the default button unlatches it.
-entry6() { xdotool mousemove 0 0; sleep 2.5; crop "$1" 570 538 90 26; }
+entry6() { pointer_away; crop "$1" 570 538 90 26; }
 entry6 factory
 open_chooser 6
 chooser_tab 3
 chooser_ok
+wait_chooser_closed
 entry6 fire
 same_picture factory fire && fail "the wheel-down entry did not latch with FIRE"
 open_chooser 6
 click_chooser 276 271
+wait_chooser_closed
 entry6 default
 same_picture factory default || fail "the wheel-down entry stayed latched after the default"
 
@@ -56,7 +57,7 @@ screen_shot e2e-button-page-chooser
 # The main window takes no clicks under the chooser: Apply sends nothing.
 clear_vhid_log
 click_apply
-sleep 1
+sleep 1  # time for an upload to begin, were Apply to work under the chooser
 [ -z "$(vhid_reports)" ] || fail "Apply worked under the open chooser"
 chooser_ok
 open_chooser 4
@@ -70,8 +71,8 @@ open_chooser 1
 chooser_disable
 screen_shot e2e-button-page-chooser-disabled
 chooser_ok
-# Without a window manager Wine unmaps the closed chooser a moment later.
-sleep 2.5
+wait_chooser_closed
+pointer_away
 screenshot e2e-button-page-functions
 apply_and_wait
 

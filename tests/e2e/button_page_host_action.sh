@@ -36,22 +36,20 @@ screen_shot e2e-button-page-chooser-basic-chinese
 chooser_tab 4
 screen_shot e2e-button-page-chooser-advanced-chinese
 # The program row's browse button opens the open-file dialog.
+before=$(visible_windows)
 click_chooser 332 144
-sleep 3
-xdotool type --delay 30 "$marker"
-sleep 0.3
-xdotool key Return
-sleep 2
+wait_popup "$before" || fail "the browse button opened no file dialog"
+type_into_file_dialog "$popup" "$marker"
 screen_shot e2e-button-page-chooser-program-chinese
 chooser_ok
-sleep 2.5
+wait_chooser_closed
 apply_and_wait
 [ "$(matrix_slot 5)" = 0100f400 ] || fail "forward should keep its own code for the host: slot 5 holds $(matrix_slot 5)"
 # Opening the chooser put the left button's English factory label into Chinese.
 left_label=$(profile_json | sed -n '/"left"/,/}/s/^ *"label": "\(.*\)",$/\1/p')
 [ "$left_label" = "单击" ] || fail "the left button's label is $left_label, not 单击"
 
-sleep 1
+sleep 1  # the program settles after the upload; that shows no outside sign
 rm -f "$standins_log"
 read -r -a origin <<<"$(window_origin)"
 xdotool mousemove $((origin[0] + 600)) $((origin[1] + 300)) sleep 0.3 click 9

@@ -12,34 +12,20 @@ rate_x=(93 162 231)  # 125, 500, 1000 per second
 click_report_rate() { click_page "${rate_x[$1]}" 310; }
 click_precision() { click_page 94 211; }
 entry_x=(60 156 244 331 418 515 622)  # button index order
-# open_chooser BUTTON: clicks the button's entry and waits for the chooser.
+# open_chooser BUTTON: clicks the button's entry and waits for the chooser; sets chooser.
+chooser=""
 open_chooser() {
+  local before
+  before=$(visible_windows)
   click_page "${entry_x[$1]}" 425
-  sleep 1.5
+  wait_popup "$before" || fail "no function chooser for button $1"
+  chooser=$popup
 }
+# wait_chooser_closed: the last chooser opened is gone from the screen.
+wait_chooser_closed() { wait_within 10 window_closed "$chooser" || fail "the function chooser stayed open"; }
 chooser_tab() { local xs=(55 159 255 358); click_chooser "${xs[$1 - 1]}" 50; }
 chooser_ok() { click_chooser 354 271; }
 chooser_disable() { click_chooser 32 267; }
-
-# apply_and_wait: Apply, then waits for the upload to end (the profile files
-# are written only after success) and checks that the mouse received exactly
-# what zk40ctl sends for the saved profile.
-apply_and_wait() {
-  local before expected
-  before=$(fingerprint)
-  clear_vhid_log
-  click_apply
-  saved() { [ "$(fingerprint)" != "$before" ]; }
-  wait_until saved || fail "the upload did not end with the profile saved"
-  sleep 0.5
-  expected=$(expected_upload)
-  if [ "$(vhid_reports)" != "$expected" ]; then
-    diff <(echo "$expected") <(vhid_reports) >&2
-    fail "the mouse received other reports than zk40ctl's upload of the saved profile"
-  fi
-  # The progress dialog closes by its timer a moment after the upload.
-  sleep 2
-}
 
 # matrix_slot N: key-matrix slot N (0..15) as the mouse last received it,
 # eight hex digits, byte 0 first. The matrix follows the 0x0112 command in

@@ -9,13 +9,11 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/button_page_lib.sh"
 
 first_start
-sleep 1
 
 # Hints: the hint line tells what lies under the cursor; the marker on the
 # mouse picture lights while the cursor is over its button's entry.
 hint_and_marker() { crop "$1-hint" 67 598 232 28; crop "$1-marker" 769 376 21 21; }
-xdotool mousemove 0 0
-sleep 0.5
+pointer_away
 hint_and_marker away
 move_page() { read -r -a o <<<"$(window_origin)"; xdotool mousemove $((o[0] + $1 + 15)) $((o[1] + $2 + 128)); sleep 0.6; }
 move_page 158 73
@@ -59,12 +57,11 @@ echo "DPI boxes, report rate, precision, sliders and 45 lines (30) reached the m
 # without Apply. (The precision box takes the focus, and the caret, away
 # from the field before each picture; clicked twice it stays as it was.)
 type_lines() { click_page 561 366; xdotool key End BackSpace BackSpace BackSpace BackSpace type "$1"; click_precision; }
-type_lines 007
-sleep 5
-crop checked 565 483 23 22
 type_lines 7
 crop seven 565 483 23 22
-same_picture checked seven || fail "the periodic check did not turn 007 into 7 in the field"
+type_lines 007
+checked_to_seven() { crop checked 565 483 23 22 && same_picture checked seven; }
+wait_within 10 checked_to_seven || fail "the periodic check did not turn 007 into 7 in the field"
 
 # The arrows step from the field's number within 1..30; the screen button
 # turns the lines off.

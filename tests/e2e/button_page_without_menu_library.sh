@@ -13,7 +13,6 @@ clear_vhid_log
 plug mouse
 start_driver
 wait_window || fail "no main window without MenuEx.dll"
-sleep 2
 click_dpi_box 1
 apply_and_wait
 state=$(device_state)

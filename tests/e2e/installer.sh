@@ -40,7 +40,7 @@ plug mouse
 fresh_data_folder
 start_driver
 wait_window || fail "no main window from the install image"
-sleep 1
+sleep 1  # the first paint of the captions leaves no outside sign
 captions image
 stop_driver
 
@@ -69,7 +69,7 @@ for language in en sc; do
   install=$installed
   start_driver
   wait_window || fail "the $language install's program showed no window"
-  sleep 1
+  sleep 1  # the first paint of the captions leaves no outside sign
   captions "installed-$language"
   screenshot "e2e-installed-$language"
   if [ $language = en ]; then

@@ -15,18 +15,18 @@ fresh_data_folder
 plug mouse
 start_driver
 wait_window || fail "no main window"
-sleep 1
+sleep 1  # the first paint of the reference captions leaves no outside sign
 captions start
 flag start
 for language in 1 2 3 4 5 6 7 8 9 10 11 12; do
+  before=$(visible_windows)
   click_language
-  sleep 0.8
+  wait_popup "$before" || fail "the language popup did not open for $language"
   # The popup opens 4 pixels left of the language button, 287 above its bottom; 22-pixel rows.
   click 71 $((348 + 6 + 22 * (language - 1) + 11))
   same_language() { [ "$(language_number)" = "$language" ]; }
   wait_until same_language || fail "Language.cfg holds $(language_number) after choosing $language"
-  # The popup closes; without a window manager Wine unmaps it a moment later.
-  sleep 2.5
+  wait_within 10 window_closed "$popup" || fail "the language popup stayed after choosing $language"
   captions "l$language"
   flag "$language"
   [ "$language" -eq 5 ] && screenshot e2e-language-german
@@ -50,12 +50,12 @@ before=$(stat -c %Y.%y "$data/Language.cfg")
 sleep 1.1
 start_driver
 wait_window || fail "no main window with Language.cfg 13"
-sleep 1
 rewritten() { [ "$(stat -c %Y.%y "$data/Language.cfg")" != "$before" ]; }
 wait_until rewritten || fail "Language.cfg holding 13 was not written back"
 [ "$(language_number)" = 13 ] || fail "Language.cfg holds $(language_number), not 13"
-captions thirteen
-same_picture start thirteen || fail "with 13 the captions are not the start-up language's"
+# Retried while the new window may still be painting.
+start_captions() { captions "$1" && same_picture start "$1"; }
+wait_within 5 start_captions thirteen || fail "with 13 the captions are not the start-up language's"
 stop_driver
 
 # Language.cfg holding 0: nothing happens, the file stays as it is.
@@ -63,8 +63,7 @@ write_language_number 0
 before=$(stat -c %Y.%y "$data/Language.cfg")
 start_driver
 wait_window || fail "no main window with Language.cfg 0"
-sleep 2
+sleep 2  # time for a rewrite of the file, were there one
 [ "$(stat -c %Y.%y "$data/Language.cfg")" = "$before" ] || fail "Language.cfg holding 0 was rewritten"
-captions zero
-same_picture start zero || fail "with 0 the captions are not the start-up language's"
+start_captions zero || fail "with 0 the captions are not the start-up language's"
 echo "Language.cfg 13 is written back, 0 is left alone"

@@ -74,15 +74,9 @@ start_driver() {
   driver_pid=$!
 }
 driver_running() { [ -n "$driver_pid" ] && kill -0 "$driver_pid" 2>/dev/null; }
+driver_ended() { ! driver_running; }
 # wait_driver_end [SECONDS]: true when the program ended by itself in time.
-wait_driver_end() {
-  local seconds=${1:-20}
-  for _ in $(seq $((seconds * 10))); do
-    driver_running || { driver_pid=""; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+wait_driver_end() { wait_within "${1:-20}" driver_ended && driver_pid=""; }
 # Asks the program's windows to close (as "Exit" does), then makes sure it is gone.
 stop_driver() {
   driver_running || return 0
@@ -93,20 +87,27 @@ stop_driver() {
 # find_visible NAME: the first visible X window of that exact title.
 find_visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 # wait_window [SECONDS]: waits for the main window to show; sets window.
+main_window_or_end() { window=$(find_visible "$title"); [ -n "$window" ] || driver_ended; }
 wait_window() {
-  local seconds=${1:-30}
-  for _ in $(seq $((seconds * 10))); do
-    window=$(find_visible "$title") && [ -n "$window" ] && return 0
-    driver_running || break
-    sleep 0.1
-  done
+  wait_within "${1:-30}" main_window_or_end
+  [ -n "$window" ] && return 0
   echo "the main window did not show; the program printed:" >&2
   cat "$work/driver.txt" >&2
   return 1
 }
 window_visible() { [ -n "$(find_visible "$title")" ]; }
-# Without a window manager Wine unmaps a hidden window only after a second or two.
 window_hidden() { ! window_visible; }
+# visible_windows: the ids of the X windows shown now, one a line, sorted.
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+# new_popups BEFORE: the windows shown now that were not among BEFORE (a visible_windows list).
+new_popups() { comm -13 <(echo "$1") <(visible_windows); }
+no_new_popups() { [ -z "$(new_popups "$1")" ]; }
+# window_closed ID: the X window ID is not shown (any more).
+window_closed() { ! visible_windows | grep -qx "$1"; }
+# wait_popup BEFORE [SECONDS]: waits for a window not among BEFORE to show; sets popup.
+popup=""
+popup_shown() { popup=$(new_popups "$1" | head -n 1); [ -n "$popup" ]; }
+wait_popup() { wait_within "${2:-10}" popup_shown "$1"; }
 # window_origin: "X Y" of the main window on the screen.
 window_origin() {
   local geometry
@@ -142,6 +143,23 @@ key() {
   sleep 0.5
 }
 
+# pointer_away: the pointer off the window, and a moment for the program to
+# repaint what the pointer lit: a finished repaint leaves no outside sign.
+pointer_away() {
+  xdotool mousemove 0 0
+  sleep 0.5
+}
+# type_into_file_dialog DIALOG WINDOWS_PATH: types the path into the shown
+# file dialog's name field, confirms it and waits for the dialog to close.
+# The dialog fills its folder view after it shows: a moment for that, which
+# leaves no outside sign, before the keys.
+type_into_file_dialog() {
+  sleep 0.5
+  xdotool windowfocus --sync "$1" 2>/dev/null
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  wait_within 10 window_closed "$1" || fail "the file dialog stayed open after $2"
+}
 # screenshot NAME: the main window's part of the screen into the artifacts.
 screenshot() {
   mkdir -p "$artifacts"
@@ -155,26 +173,50 @@ screen_shot() {
   import -window root "$artifacts/$1.png"
 }
 
-# wait_for_file FILE [SECONDS]: true once FILE exists.
-wait_for_file() {
-  for _ in $(seq $((${2:-20} * 10))); do
-    [ -e "$1" ] && return 0
+# wait_within SECONDS COMMAND...: true as soon as COMMAND succeeds, false
+# once SECONDS (whole) have passed without; COMMAND is tried every tenth of a second.
+wait_within() {
+  local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
+  shift
+  until "$@"; do
+    [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
     sleep 0.1
   done
-  return 1
 }
 # wait_until COMMAND... : up to 20 s for COMMAND to succeed.
-wait_until() {
-  for _ in $(seq 200); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+wait_until() { wait_within 20 "$@"; }
+# wait_for_file FILE [SECONDS]: true once FILE exists.
+wait_for_file() { wait_within "${2:-20}" test -e "$1"; }
 # The reports zk40ctl's upload of the data folder's current profile sends, in order.
 expected_upload() {
   timeout 60 "$wine_run" "$bin/zk40ctl.exe" upload-trace "$data" 2>/dev/null | tr -d '\r' |
     grep -E '^[0-9]+ (feature|output) ' | cut -d' ' -f2-
+}
+# expect_saved_profile_upload WHAT: the mouse received exactly what zk40ctl
+# sends for the saved current profile. The profile's files are written one
+# after the other: a comparison made between two writes is made again.
+upload_of_saved_profile() { expected=$(expected_upload) && [ -n "$expected" ] && [ "$(vhid_reports)" = "$expected" ]; }
+expect_saved_profile_upload() {
+  local expected
+  wait_within 5 upload_of_saved_profile && return 0
+  [ -n "$expected" ] || fail "zk40ctl upload-trace gave no reports"
+  diff <(echo "$expected") <(vhid_reports) >&2
+  fail "$1"
+}
+# apply_and_wait: Apply, then waits for the upload to end (the profile files
+# are written only after success), checks that the mouse received exactly
+# what zk40ctl sends for the saved profile, and waits for the progress
+# window, which closes by its timer a moment after the upload, to go.
+apply_and_wait() {
+  local before windows
+  before=$(fingerprint)
+  windows=$(visible_windows)
+  clear_vhid_log
+  click_apply
+  saved() { [ "$(fingerprint)" != "$before" ]; }
+  wait_until saved || fail "the upload did not end with the profile saved"
+  expect_saved_profile_upload "the mouse received other reports than zk40ctl's upload of the saved profile"
+  wait_within 10 no_new_popups "$windows" || fail "the progress window stayed after the upload"
 }
 # reports_at_least N: the mouse has received N reports or more.
 reports_at_least() { [ "$(vhid_reports | wc -l)" -ge "$1" ]; }
@@ -193,7 +235,6 @@ notice_click() {
   x=$(echo "$geometry" | sed -n 's/^X=//p')
   y=$(echo "$geometry" | sed -n 's/^Y=//p')
   xdotool mousemove $((x + $1)) $((y + $2)) sleep 0.2 click 1
-  sleep 0.5
 }
 # dismiss_notice: presses the notice's OK.
 dismiss_notice() {
@@ -204,7 +245,6 @@ dismiss_notice() {
     notice_click 273 143
   else
     xdotool windowactivate --sync "$notice" key Return 2>/dev/null || xdotool key Return
-    sleep 0.5
   fi
 }
 # press_notice ok|cancel: a button of the program's notice that asks (OK and Cancel).

@@ -11,18 +11,6 @@ source "$(dirname "$0")/lib.sh"
 
 # Page coordinates to the main window's: the pages sit at (15, 128).
 page_click() { click $((15 + $1)) $((128 + $2)); }
-# Apply, then wait for the whole upload (its last report) and the progress window to go.
-apply_and_wait() {
-  local before
-  before=$(stat -c %Y.%y "$data/Profile/Profile1.cfg" 2>/dev/null)
-  clear_vhid_log
-  click_apply
-  wait_until grep -qs "^feature 050101" "$vhid_log" || fail "Apply sent no whole upload: $(vhid_reports)"
-  # The profile is saved once the upload succeeded; the progress window closes a moment later.
-  profile_saved() { [ "$(stat -c %Y.%y "$data/Profile/Profile1.cfg" 2>/dev/null)" != "$before" ]; }
-  wait_until profile_saved || fail "the profile was not saved after Apply"
-  sleep 1
-}
 # report PREFIX N: the N hex digits after PREFIX in the first feature report that begins with it.
 report() { vhid_reports | grep "^feature $1" | head -n 1 | cut -c$((9 + ${#1}))-$((8 + ${#1} + $2)); }
 expect_report() {  # PREFIX HEX WHAT
@@ -45,7 +33,6 @@ fresh_data_folder
 plug mouse
 start_driver
 wait_window || fail "no main window"
-sleep 1
 click_tab 2
 sleep 0.5
 
@@ -135,9 +122,7 @@ page_click 335 143
 apply_and_wait
 expect_report 0503 a0 "proximity on"
 echo "proximity: the touch report follows the buttons"
-# The progress window closes a moment after the upload.
-xdotool mousemove 0 0
-sleep 3
+pointer_away
 screenshot e2e-lighting-en
 
 # Lighting off: the wheel picks nothing.
@@ -153,14 +138,12 @@ stop_driver
 use_chinese_install
 start_driver
 wait_window || fail "no main window for the Chinese install"
-sleep 1
 click_tab 2
 page_click 205 111  # always on
 page_click $((140 + 40 * 5 - 1 + 15)) $((256 + 15))  # preset 5: red 39, green 249, blue 0
 apply_and_wait
 expect_report 050c01 f92700 "preset 5 on the Chinese page"
 expect_report 050d01 01 "always on on the Chinese page"
-xdotool mousemove 0 0
-sleep 3
+pointer_away
 screenshot e2e-lighting-sc
 echo "Chinese page: preset and effect at the Chinese places"

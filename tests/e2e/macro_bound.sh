@@ -19,8 +19,9 @@ id=$(macro_id_named Bound)
 page_click 872 94
 xdotool key End BackSpace BackSpace
 xdotool type --delay 80 007
-sleep 5
-[ "$(stored_macros | grep "^$id " | cut -d' ' -f2)" = 00000007 ] || fail "loop count 007 stored as: $(stored_macros | cut -c1-30)"
+loop_count() { stored_macros | grep "^$id " | cut -d' ' -f2; }
+loop_count_seven() { [ "$(loop_count)" = 00000007 ]; }
+wait_within 10 loop_count_seven || fail "loop count 007 stored as: $(loop_count)"
 echo "loop count 007 stored as 7"
 
 # The forward button plays the macro, chosen in the function chooser's
@@ -31,8 +32,7 @@ open_chooser 3
 chooser_tab 2
 sleep 0.5
 chooser_ok
-# Without a window manager Wine unmaps the closed chooser a moment later.
-sleep 2.5
+wait_chooser_closed
 
 click_tab 3
 sleep 0.5

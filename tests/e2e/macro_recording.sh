@@ -51,14 +51,9 @@ echo "Record delays unticked: keys only"
 stop_driver
 
 # A Simplified Chinese install: the Chinese skins over skins\.
-chinese="$work/install-sc"
-cp -r "$install" "$chinese"
-cp -r "$(dirname "$install")/skin-sets/sc/skins/." "$chinese/skins/"
-install=$chinese
-write_language_number 1
+use_chinese_install
 start_driver
 wait_window || fail "no main window for the Chinese install"
-sleep 1
 click_tab 3
 sleep 0.5
 new_macro Chinese

@@ -27,7 +27,7 @@ start_driver
 wait_window || fail "no main window"
 click_tab 5
 xdotool mousemove 0 0
-sleep 1
+sleep 1  # the page's first paint leaves no outside sign
 screenshot page-support-en
 # The virtual ZK40 reports firmware 17.
 
@@ -114,7 +114,7 @@ start_driver
 wait_window || fail "no main window in Chinese"
 click_tab 5
 xdotool mousemove 0 0
-sleep 1
+sleep 1  # the page's first paint leaves no outside sign
 screenshot page-support-sc
 press_update
 answer_question_cancel "the cached newer version"

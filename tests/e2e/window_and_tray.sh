@@ -12,7 +12,6 @@ rm -f "$standins_log"
 plug mouse
 start_driver
 wait_window || fail "no main window"
-sleep 1
 click 480 60
 for k in Return Escape space; do key "$k"; done
 window_visible || fail "Enter, Esc or Space closed or hid the window"
@@ -63,12 +62,17 @@ grep -q '^OstrelUpdate.exe' "$standins_log" 2>/dev/null || fail "the updater was
 tray=$(find_visible "Wine System Tray")
 [ -n "$tray" ] || { echo "no tray window on this desktop: the tray steps are skipped"; exit 0; }
 eval "$(xdotool getwindowgeometry --shell "$tray" | sed 's/^/tray_/')"
+# The icon is the first in the tray's one row of icons, along its bottom
+# edge: a title bar Wine draws itself, on a display without a window
+# manager, lies above the row.
+icon_x=$((tray_X + 8)) icon_y=$((tray_Y + tray_HEIGHT - 12))
 key alt+F4
 wait_until window_hidden || fail "Alt+F4 did not hide the window again"
-xdotool mousemove $((tray_X + 8)) $((tray_Y + 8)) click --repeat 2 --delay 80 1
+xdotool mousemove $icon_x $icon_y click --repeat 2 --delay 80 1
 wait_until window_visible || fail "a double-click on the tray icon did not show the window"
-xdotool mousemove $((tray_X + 8)) $((tray_Y + 8)) click 3
-sleep 1
+before=$(visible_windows)
+xdotool mousemove $icon_x $icon_y click 3
+wait_popup "$before" || fail "a right click on the tray icon opened no menu"
 screen_shot e2e-tray-menu
 # "Config" first, "Exit" second: one item down from where the menu opened.
 xdotool key Down Down Return
