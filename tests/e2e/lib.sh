@@ -77,11 +77,20 @@ driver_running() { [ -n "$driver_pid" ] && kill -0 "$driver_pid" 2>/dev/null; }
 driver_ended() { ! driver_running; }
 # wait_driver_end [SECONDS]: true when the program ended by itself in time.
 wait_driver_end() { wait_within "${1:-20}" driver_ended && driver_pid=""; }
-# Asks the program's windows to close (as "Exit" does), then makes sure it is gone.
+# no_driver_process: true when Wine runs no ZK40Driver.exe any more; ends one
+# that is still there on the way (taskkill fails only when it finds none).
+no_driver_process() { ! "$wine_run" taskkill /f /im ZK40Driver.exe >/dev/null 2>&1; }
+# Asks the program's windows to close (as "Exit" does), then makes sure it is
+# gone: ending only the wrapper would leave the program running, and the next
+# start would then just bring that one up and end.
 stop_driver() {
   driver_running || return 0
   "$wine_run" taskkill /im ZK40Driver.exe >/dev/null 2>&1
-  wait_driver_end 10 || { kill "$driver_pid" 2>/dev/null; driver_pid=""; }
+  wait_driver_end 10 && return 0
+  echo "the program did not end within 10 s of being asked to close: ended by force" >&2
+  wait_within 10 no_driver_process || fail "ZK40Driver.exe still runs after taskkill /f"
+  kill "$driver_pid" 2>/dev/null
+  driver_pid=""
 }
 
 # find_visible NAME: the first visible X window of that exact title.
