@@ -51,11 +51,8 @@ CDlgMainSet::CDlgMainSet(CWnd* parent, const PageContext& context)
       model_(context.store, context.notices, context.keyboard) {}
 
 bool CDlgMainSet::OnInitDialog() {
-  {
-    // The cuts are taken now; the pictures are not kept.
-    const PagePictures pictures = LoadPagePictures(Context().store.install_folder, layout::kButtonPageSkin, true);
-    CreateControls(pictures);
-  }
+  CreateControls(LoadStatePictures(true));
+  ReleaseStatePictures();
   LoadGameMenuLibrary();
   SetTimer(kMarkerTimerId, kMarkerTimerMs);
   SetTimer(kWheelLinesTimerId, kWheelLinesTimerMs);

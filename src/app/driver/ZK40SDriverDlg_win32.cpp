@@ -449,10 +449,9 @@ bool CZK40SDriverDlg::OnClose() {
   if (closing_) return true;
   closing_ = true;
   tray_.Remove();
-  // The pages go in their order; the macro page first lets go of its GDI object.
+  // The pages go in their order.
   buttons_page_.DestroyWindow();
   lighting_.DestroyWindow();
-  macro_.ReleaseHeldGdiObject();
   macro_.DestroyWindow();
   statistics_.DestroyWindow();
   support_.DestroyWindow();
