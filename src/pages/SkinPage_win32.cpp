@@ -22,9 +22,9 @@ bool IsDroppedDialogKey(const MSG& msg) {
   return msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE || msg.wParam == VK_SPACE;
 }
 
-bool CSkinPage::CreatePage(const std::u16string& installFolder) {
+bool CSkinPage::CreatePage(const std::u16string& installFolder, bool with_background) {
   install_folder_ = installFolder;
-  LoadBackground();
+  if (with_background) LoadBackground();
   if (!Create()) return false;
   const layout::Point origin = layout::main_window::kPageOrigin;
   const layout::Size page = layout::main_window::kPageSize;
@@ -59,6 +59,7 @@ bool CSkinPage::PreTranslateMessage(MSG& msg) { return IsDroppedDialogKey(msg); 
 bool CSkinPage::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_SHOWWINDOW && wp != FALSE && !shown_) {
     shown_ = true;
+    LoadBackground();
     OnFirstShow();
   }
   return CDialog::OnMessage(msg, wp, lp, result);

@@ -1,9 +1,10 @@
 #pragma once
 // A page of the main window: a modeless child dialog from its template,
 // placed under the tabs and painted from its skin's Normal picture. Each of
-// its pictures is loaded once: Normal, which it keeps, when it is created;
-// Over and Down only while its controls cut their looks from them, so that
-// five pages do not hold ten unused pictures.
+// its pictures is loaded once: Normal, which it keeps, when it is created
+// for the page shown first and otherwise once the window is up (or when it
+// first shows); Over and Down only while its controls cut their looks from
+// them, so that five pages do not hold ten unused pictures.
 // Like every page it drops the key-down and key-up of Enter, Esc and Space,
 // so that none of them reaches a control or closes anything.
 
@@ -23,8 +24,11 @@ class CSkinPage : public CDialog {
       : CDialog(templateId, parent), context_(context), skin_(skin) {}
 
   // Creates the page hidden at its place in the main window, with the
-  // pictures of install_folder's skin.
-  [[nodiscard]] bool CreatePage(const std::u16string& installFolder);
+  // pictures of install_folder's skin; with_background loads the Normal
+  // picture now rather than with LoadBackground.
+  [[nodiscard]] bool CreatePage(const std::u16string& installFolder, bool with_background);
+  // Loads the Normal picture the page is painted from, unless it has it.
+  void LoadBackground();
 
   // The captions that come from the language texts, set again after a
   // language switch.
@@ -50,8 +54,6 @@ class CSkinPage : public CDialog {
 
  private:
   std::u16string PicturePath(std::u16string_view name) const;
-  // Loads the Normal picture the page is painted from, unless it has it.
-  void LoadBackground();
 
   const PageContext& context_;
   const layout::PageSkin& skin_;
