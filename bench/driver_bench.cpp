@@ -3,13 +3,18 @@
 // process start to its main window being shown, against the start-up
 // probe's own waits and the version query's (target: at most 200 ms over them), and the private
 // memory of the running program with all five pages created (target: under
-// 40 MB). Each run ends the program as the tray menu's "Exit" does.
+// 40 MB). Each run ends the program as the tray menu's "Exit" does, and
+// starts it with a data folder of its own (the program's data folder is in
+// the temp folder), so that every run is the same first start.
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "device/CUSBDriver.h"
@@ -29,6 +34,38 @@ double NowMs() {
 struct Run {
   double shown_ms = -1;
   double private_mb = -1;
+};
+
+// A fresh temp folder, and with it a fresh data folder, for the programs
+// started while it lives; removed with everything the run left in it.
+class FreshTempFolder {
+ public:
+  explicit FreshTempFolder(int run) {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    folder_ = std::filesystem::path(temp) /
+              (L"zk40-driver-bench-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(run));
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+    std::filesystem::create_directories(folder_, error);
+    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+      wchar_t old[MAX_PATH + 1] = {};
+      const DWORD length = GetEnvironmentVariableW(name, old, MAX_PATH + 1);
+      saved_.push_back({name, length > 0 && length <= MAX_PATH ? std::wstring(old, length) : std::wstring()});
+      SetEnvironmentVariableW(name, folder_.c_str());
+    }
+  }
+  ~FreshTempFolder() {
+    for (const auto& [name, value] : saved_) SetEnvironmentVariableW(name, value.empty() ? nullptr : value.c_str());
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+  }
+  FreshTempFolder(const FreshTempFolder&) = delete;
+  FreshTempFolder& operator=(const FreshTempFolder&) = delete;
+
+ private:
+  std::filesystem::path folder_;
+  std::vector<std::pair<const wchar_t*, std::wstring>> saved_;
 };
 
 // Starts program without arguments; start is when it was asked for.
@@ -102,7 +139,11 @@ int wmain(int argc, wchar_t** argv) {
   const double waits = zk40::ProbeWaitMs(1) + zk40::kVersionReplyWaitMs;
   std::vector<double> shown, memory;
   for (int i = 0; i < runs; ++i) {
-    const Run run = RunOnce(program);
+    Run run;
+    {
+      const FreshTempFolder temp(i + 1);
+      run = RunOnce(program);
+    }
     if (run.shown_ms < 0) {
       std::fprintf(stderr, "run %d: the main window was not shown (is the mouse plugged in?)\n", i + 1);
       return 1;

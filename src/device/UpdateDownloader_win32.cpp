@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "device/UpdateDownloader.h"
+#include "platform/LateLibrary_win32.h"
 #include "platform/Utf16Text.h"
 #include "platform/WideText_win32.h"
 
@@ -105,11 +106,17 @@ class BindCallback final : public IBindStatusCallback, public IHttpNegotiate {
   std::atomic<long> refs_{1};
 };
 
+// The web library is loaded at the first check; without it every download fails.
+HRESULT DownloadToFile(const std::u16string& url, const std::u16string& file, IBindStatusCallback* callback) {
+  static const auto download = LateExport<decltype(&::URLDownloadToFileW)>(L"urlmon.dll", "URLDownloadToFileW");
+  return download ? download(nullptr, Wide(url), Wide(file), 0, callback) : E_NOTIMPL;
+}
+
 void RunTransfer(const std::shared_ptr<Transfer>& transfer, const std::u16string& url, const std::u16string& own,
                  const std::u16string& target) {
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   auto* callback = new BindCallback(transfer);
-  const HRESULT hr = URLDownloadToFileW(nullptr, Wide(url), Wide(own), 0, callback);
+  const HRESULT hr = DownloadToFile(url, own, callback);
   callback->Release();
   if (SUCCEEDED(com)) CoUninitialize();
 

@@ -43,9 +43,7 @@ void CDlgLEDSet::OnFirstShow() {
 void CDlgLEDSet::CreateControls() {
   const bool zh = Chinese();
   const std::u16string& install = Context().store.install_folder;
-  // The pictures are needed only while the controls cut their looks from them.
-  const PagePictures pictures = LoadPagePictures(install, layout::kLightingPageSkin, true);
-  PageControls make(*this, pictures, owned_);
+  PageControls make(*this, LoadStatePictures(true), owned_);
   const std::u16string thumb = skin::SkinPath(install, layout::kSliderThumb.name);
 
   for (std::size_t i = 0; i < effects_.size(); ++i) {
@@ -81,6 +79,7 @@ void CDlgLEDSet::CreateControls() {
                                       lp::kColorSliderTrackRightInset);
     fields_[c] = &make.NumberField(lp::kColorFields[c], lp::kColorFieldIds[c]);
   }
+  ReleaseStatePictures();
 }
 
 void CDlgLEDSet::SetCaptions() {

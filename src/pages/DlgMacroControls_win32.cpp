@@ -5,6 +5,7 @@
 #include "macros/GameGroups.h"
 #include "macros/GameMenuLibrary_win32.h"
 #include "pages/DlgMacro_win32.h"
+#include "pages/PageControls_win32.h"
 #include "platform/WindowMessages.h"
 #include "skin/SharedPictures_win32.h"
 #include "skin/SkinPaths.h"
@@ -31,17 +32,6 @@ HBITMAP ListScrollSkin() {
 }  // namespace
 
 bool CDlgMacro::Chinese() const { return Context().store.ui_is_chinese == 1; }
-
-CGDIBitmapBtn& CDlgMacro::AddButton(const RECT& rect, std::function<void()> onClick) {
-  auto& button = controls_.Make<CGDIBitmapBtn>();
-  CButton::CreateArgs args;
-  args.rect = rect;
-  args.parent = this;
-  args.on_click = std::move(onClick);
-  button.Create(args);
-  button.SetStatePictures(rect, NormalPicture(), over_.get(), down_.get(), NormalPicture());
-  return button;
-}
 
 CEdit& CDlgMacro::AddEdit(CEdit& edit, const RECT& rect, int id, int limit, DWORD style) {
   ControlCreateArgs args;
@@ -81,45 +71,46 @@ void CDlgMacro::CreateLists() {
 
 void CDlgMacro::CreateControls() {
   const bool chinese = Chinese();
-  LoadStatePictures(over_, down_);
+  PageControls make(*this, LoadStatePictures(false), controls_);
   edit_brush_.Reset(CreateSolidBrush(mp::kEditBackground));
 
-  game_button_ = &AddButton(PageRect(mp::kGameButton), [this] { OpenGameMenu(); });
+  game_button_ = &make.Button(mp::kGameButton, [this] { OpenGameMenu(); });
   game_button_->SetTextColours(Colours(mp::kGameButtonTextColors));
   CreateLists();
-  edit_buttons_[0] = &AddButton(PageRect(mp::kNewMacroButton), [this] { StartNewMacro(); });
-  edit_buttons_[1] = &AddButton(PageRect(mp::kDeleteMacroButton), [this] { editor_.DeleteMacro(); Refresh(); });
-  edit_buttons_[2] = &AddButton(PageRect(mp::kInsertButton.For(chinese)), [this] { editor_.Insert(); Refresh(); });
-  edit_buttons_[3] = &AddButton(PageRect(mp::kDeleteStepButton.For(chinese)), [this] { editor_.DeleteStep(); Refresh(); });
-  edit_buttons_[4] = &AddButton(PageRect(mp::kModifyButton.For(chinese)), [this] { editor_.Modify(); Refresh(); });
+  edit_buttons_[0] = &make.Button(mp::kNewMacroButton, [this] { StartNewMacro(); });
+  edit_buttons_[1] = &make.Button(mp::kDeleteMacroButton, [this] { editor_.DeleteMacro(); Refresh(); });
+  edit_buttons_[2] = &make.Button(mp::kInsertButton.For(chinese), [this] { editor_.Insert(); Refresh(); });
+  edit_buttons_[3] = &make.Button(mp::kDeleteStepButton.For(chinese), [this] { editor_.DeleteStep(); Refresh(); });
+  edit_buttons_[4] = &make.Button(mp::kModifyButton.For(chinese), [this] { editor_.Modify(); Refresh(); });
 
-  record_button_ = &AddButton(PageRect(mp::kRecordButton), [this] { editor_.ToggleRecording(); Refresh(); });
+  record_button_ = &make.Button(mp::kRecordButton, [this] { editor_.ToggleRecording(); Refresh(); });
   record_button_->SetTextColours(Colours(mp::kRecordButtonTextColors));
   // The toggle is labelled "Record delays": it shows ticked while gaps are
   // recorded, which is while the editor's delay toggle (skip the gaps) is off.
-  delay_toggle_ = &AddButton(PageRect(mp::kDelayToggle), [this] { editor_.SetDelayToggle(!delay_toggle_->GetLatched()); });
+  delay_toggle_ = &make.Button(mp::kDelayToggle, [this] { editor_.SetDelayToggle(!delay_toggle_->GetLatched()); });
   delay_toggle_->SetToggleMode(true, true);
   AddEdit(loop_edit_, PageRect(mp::kLoopCountEdit), mp::kLoopCountEditId, 5, WS_VISIBLE | ES_NUMBER);
   SetEditText(loop_edit_, editor_.LoopText());
 
   for (std::size_t i = 0; i < mouse_buttons_.size(); ++i) {
-    mouse_buttons_[i] = &AddButton(PageRect(mp::kMouseButtons[i].For(chinese)), nullptr);
+    mouse_buttons_[i] = &make.Button(mp::kMouseButtons[i].For(chinese), nullptr);
     mouse_buttons_[i]->notify_press = true;
   }
 
-  key_choice_ = &AddButton(PageRect(mp::kKeyChoice.For(chinese)), [this] { editor_.ChooseKey(); Refresh(); });
+  key_choice_ = &make.Button(mp::kKeyChoice.For(chinese), [this] { editor_.ChooseKey(); Refresh(); });
   // The key field shows the name of the key the hooks caught; typing into it
   // would only race with that name.
   AddEdit(key_edit_, PageRect(mp::kKeyEdit.For(chinese)), mp::kKeyEditId, 1, ES_READONLY);
-  key_ok_ = &AddButton(PageRect(mp::kKeyOkButton.For(chinese)), [this] { editor_.KeyOk(); Refresh(); });
-  delay_choice_ = &AddButton(PageRect(mp::kDelayChoice.For(chinese)), [this] { editor_.ChooseDelay(); Refresh(); });
+  key_ok_ = &make.Button(mp::kKeyOkButton.For(chinese), [this] { editor_.KeyOk(); Refresh(); });
+  delay_choice_ = &make.Button(mp::kDelayChoice.For(chinese), [this] { editor_.ChooseDelay(); Refresh(); });
   AddEdit(delay_edit_, PageRect(mp::kDelayEdit.For(chinese)), mp::kDelayEditId, 4, ES_NUMBER);
-  delay_ok_ = &AddButton(PageRect(mp::kDelayOkButton.For(chinese)), [this] { editor_.DelayOk(); Refresh(); });
+  delay_ok_ = &make.Button(mp::kDelayOkButton.For(chinese), [this] { editor_.DelayOk(); Refresh(); });
   for (CGDIBitmapBtn* choice : {key_choice_, delay_choice_}) choice->SetToggleMode(true, false);
   for (CGDIBitmapBtn* hidden : {key_choice_, key_ok_, delay_choice_, delay_ok_}) hidden->ShowWindow(SW_HIDE);
 
   budget_font_.Reset(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg"));
+  ReleaseStatePictures();
 }
 
 void CDlgMacro::SetCaptions() {

@@ -50,11 +50,6 @@ void CDlgMacro::OnDestroy() {
   if (editor_.Recording() || editor_.Mode() != EditMode::idle) StopRouting();
 }
 
-void CDlgMacro::ReleaseHeldGdiObject() {
-  over_.Reset();
-  down_.Reset();
-}
-
 void CDlgMacro::FillMacroList() {
   editor_.ListGroup(editor_.Group());
   Refresh();

@@ -34,8 +34,6 @@ class CDlgMacro final : public CSkinPage, private RecorderRouting {
   void StopRecording();
   // Closes the game menu if it is open.
   static void CloseGameMenu();
-  // Frees the GDI objects the page holds, before the page is destroyed.
-  void ReleaseHeldGdiObject();
   void SetCaptions() override;
 
   // What the page shows, for tests that look into the running program.
@@ -57,7 +55,6 @@ class CDlgMacro final : public CSkinPage, private RecorderRouting {
   void StopRouting() override;
 
   void CreateControls();
-  CGDIBitmapBtn& AddButton(const RECT& rect, std::function<void()> onClick);
   CEdit& AddEdit(CEdit& edit, const RECT& rect, int id, int limit, DWORD style);
   void CreateLists();
   bool Chinese() const;
@@ -76,8 +73,6 @@ class CDlgMacro final : public CSkinPage, private RecorderRouting {
 
   MacroEditor editor_;
   OwnedControls controls_;
-  Bitmap over_;
-  Bitmap down_;
   Brush edit_brush_;
   Font budget_font_;
   CListBoxEx macro_list_;

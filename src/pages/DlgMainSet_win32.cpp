@@ -51,11 +51,8 @@ CDlgMainSet::CDlgMainSet(CWnd* parent, const PageContext& context)
       model_(context.store, context.notices, context.keyboard) {}
 
 bool CDlgMainSet::OnInitDialog() {
-  {
-    // The cuts are taken now; the pictures are not kept.
-    const PagePictures pictures = LoadPagePictures(Context().store.install_folder, layout::kButtonPageSkin, true);
-    CreateControls(pictures);
-  }
+  CreateControls(LoadStatePictures(true));
+  ReleaseStatePictures();
   LoadGameMenuLibrary();
   SetTimer(kMarkerTimerId, kMarkerTimerMs);
   SetTimer(kWheelLinesTimerId, kWheelLinesTimerMs);
@@ -111,20 +108,18 @@ void CDlgMainSet::CreateControls(const PagePictures& pictures) {
     markers_[i] = &make.LatchingButton(page::kButtonMarkers[i], nullptr);
   }
   for (int j = 0; j < kButtonCount; ++j) {
-    const layout::Quad& outline = page::kButtonEntries[static_cast<std::size_t>(j)];
-    POINT corners[4];
-    for (std::size_t i = 0; i < 4; ++i) corners[i] = POINT{outline.points[i].x, outline.points[i].y};
-    Region region(CreatePolygonRgn(corners, 4, WINDING));
+    const Region region = QuadRegion(page::kButtonEntries[static_cast<std::size_t>(j)]);
     auto& entry = controls_.Make<CIrrButton>();
     CIrrButton::CreateArgs args;
     args.region = region.get();
     args.parent = this;
     args.on_click = [this, j] { ChooseFunction(j); };
     entry.Create(args);
-    entry.SetPictures(EntryPictures(Context().store.ui_is_chinese == 1));
     entry.SetToggleMode(true);
     entries_[static_cast<std::size_t>(j)] = &entry;
   }
+  entries_chinese_ = Context().store.ui_is_chinese == 1;
+  CutIrregularPictures(entries_, EntryPictures(entries_chinese_));
 }
 
 bool CDlgMainSet::SkinIsChinese() const { return Context().store.install_is_chinese == 1; }
@@ -139,7 +134,10 @@ void CDlgMainSet::SetCaptions() {
   screen_button_->SetTooltipText(strings.Get("str_rollerScreen"), true);
   // The entries' pictures carry the interface language's names.
   const bool chinese = Context().store.ui_is_chinese == 1;
-  for (CIrrButton* entry : entries_) entry->SetPictures(EntryPictures(chinese));
+  if (chinese != entries_chinese_) {
+    entries_chinese_ = chinese;
+    CutIrregularPictures(entries_, EntryPictures(chinese));
+  }
 }
 
 // ---- What the record shows ----

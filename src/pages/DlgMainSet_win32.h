@@ -82,6 +82,9 @@ class CDlgMainSet final : public CSkinPage {
   std::array<CGDIBitmapBtn*, 6> area_captions_{};
   std::array<CGDIBitmapBtn*, kButtonCount> markers_{};
   std::array<CIrrButton*, kButtonCount> entries_{};
+  // Whose names the entries' cuts show: they are cut again only when the
+  // interface language changes between Chinese and the others.
+  bool entries_chinese_ = false;
 };
 
 }  // namespace zk40

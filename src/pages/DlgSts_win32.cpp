@@ -43,8 +43,7 @@ void CDlgSts::OnFirstShow() {
 }
 
 void CDlgSts::CreateControls() {
-  const PagePictures pictures = LoadPagePictures(Context().store.install_folder, layout::kStatisticsPageSkin, false);
-  PageControls make(*this, pictures, owned_);
+  PageControls make(*this, LoadStatePictures(false), owned_);
   trophy_ = &make.LatchingButton(sp::kTrophyPicture, {});
   trophy_->SetLatched(true);
   // The strip is cut whole from the pictures and shown as wide as the level reaches.
@@ -52,6 +51,7 @@ void CDlgSts::CreateControls() {
   strip_->SetLatched(true);
   for (int i = 0; i < kTrophyLevels; ++i) icons_[static_cast<std::size_t>(i)] = &make.LatchingButton(sp::TrophyIcon(i), {});
   reset_ = &make.Button(sp::kResetButton, [this] { OnReset(); });
+  ReleaseStatePictures();
 }
 
 void CDlgSts::SetCaptions() {

@@ -72,8 +72,7 @@ void DrawVersion(HDC dc, const std::u16string& text, const sp::TextBox& box) {
 // first shows: loading those two pictures at start would make every start
 // wait for a page most starts never open.
 void CDlgSupport::OnFirstShow() {
-  Bitmap over, down;
-  LoadStatePictures(over, down);
+  const PagePictures& pictures = LoadStatePictures(false);
   const std::array<std::function<void()>, 5> actions = {
       [this] { CheckForUpdate(); }, [this] { OpenWebSite(); }, [this] { ImportProfile(); },
       [this] { ExportProfile(); },  [this] { RestoreDefaults(); }};
@@ -84,8 +83,10 @@ void CDlgSupport::OnFirstShow() {
     // The two version areas only show their pictures and hints.
     if (i < actions.size()) args.on_click = actions[i];
     (void)controls_[i].Create(args);
-    controls_[i].SetStatePictures(args.rect, NormalPicture(), over.get(), down.get(), NormalPicture());
+    controls_[i].SetStatePictures(args.rect, pictures.normal.get(), pictures.over.get(), pictures.down.get(),
+                                  pictures.normal.get());
   }
+  ReleaseStatePictures();
   SetCaptions();
 }
 

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "platform/LateLibrary_win32.h"
 #include "platform/WideText_win32.h"
 
 namespace zk40 {
@@ -31,8 +32,11 @@ std::optional<std::u16string> RunFileDialog(const FileDialogArgs& args) {
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   dialog.Flags = args.flags;
-  const BOOL chosen = args.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  if (!chosen) return std::nullopt;
+  // The dialogs' library is loaded at the first import or export.
+  static const auto save = LateExport<decltype(&::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  static const auto open = LateExport<decltype(&::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  const auto run = args.save ? save : open;
+  if (!run || !run(&dialog)) return std::nullopt;
   return FromWide(file);
 }
 

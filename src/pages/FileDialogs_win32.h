@@ -19,7 +19,8 @@ struct FileDialogArgs {
   std::u16string_view file_name;          // shown at first
 };
 
-// The chosen path, or nothing when the user cancelled.
+// The chosen path, or nothing when the user cancelled (or the system has no
+// file dialogs, and none opens).
 std::optional<std::u16string> RunFileDialog(const FileDialogArgs& args);
 
 // "(*.exe)|*.exe||" as the file dialogs take it: pairs ending in a null, the

@@ -4,12 +4,15 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include "platform/LateLibrary_win32.h"
 #include "platform/WideText_win32.h"
 
 namespace zk40 {
 
 void ShellLauncher::PlaySoundAsync(const std::u16string& path) {
-  PlaySoundW(Wide(path), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+  // Without the sound library the action plays nothing; the key goes on as bound.
+  static const auto play = LateExport<decltype(&::PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+  if (play) play(Wide(path), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
 }
 
 void ShellLauncher::ShellOpen(const std::u16string& target) {

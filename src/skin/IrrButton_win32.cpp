@@ -1,7 +1,10 @@
 #include "skin/IrrButton_win32.h"
 
+#include <map>
+
 #include "framework/BufferedPaint.h"
 #include "platform/WideText_win32.h"
+#include "skin/PictureLoading_win32.h"
 #include "skin/SkinButton_win32.h"
 
 namespace zk40 {
@@ -47,21 +50,19 @@ void CIrrButton::OnSubclassed() {
   SetWindowLongPtrW(m_hWnd, GWL_STYLE, GetWindowLongPtrW(m_hWnd, GWL_STYLE) | BS_OWNERDRAW);
 }
 
-void CIrrButton::SetPictures(UINT normal, UINT down, UINT over, UINT disabled, HMODULE module) {
-  SetPictures(SharedPictures::Resource(normal, module), SharedPictures::Resource(down, module),
-              SharedPictures::Resource(over, module), SharedPictures::Resource(disabled, module));
-}
-
-void CIrrButton::SetPictures(const layout::StatePictureIds& ids, HMODULE module) {
-  SetPictures(static_cast<UINT>(ids.normal), static_cast<UINT>(ids.down), static_cast<UINT>(ids.over),
-              static_cast<UINT>(ids.disabled), module);
-}
-
-void CIrrButton::SetPictures(SharedBitmap normal, SharedBitmap down, SharedBitmap over, SharedBitmap disabled) {
-  pictures_[static_cast<std::size_t>(ButtonLook::normal)] = std::move(normal);
-  pictures_[static_cast<std::size_t>(ButtonLook::down)] = std::move(down);
-  pictures_[static_cast<std::size_t>(ButtonLook::over)] = std::move(over);
-  pictures_[static_cast<std::size_t>(ButtonLook::disabled)] = std::move(disabled);
+void CIrrButton::CutPictures(HBITMAP normal, HBITMAP down, HBITMAP over, HBITMAP disabled) {
+  std::array<HBITMAP, 4> pages{};
+  pages[static_cast<std::size_t>(ButtonLook::normal)] = normal;
+  pages[static_cast<std::size_t>(ButtonLook::down)] = down;
+  pages[static_cast<std::size_t>(ButtonLook::over)] = over;
+  pages[static_cast<std::size_t>(ButtonLook::disabled)] = disabled;
+  WindowDC screen(nullptr);
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    cuts_[i].Reset();
+    const SIZE size = BitmapSize(pages[i]);
+    cut_places_[i] = skin::CutUnder(box_, layout::Size{size.cx, size.cy});
+    CopyRectangle(screen.get(), cuts_[i], pages[i], cut_places_[i].source);
+  }
   if (m_hWnd) Invalidate();
 }
 
@@ -149,30 +150,35 @@ bool CIrrButton::OnReflectedDrawItem(DRAWITEMSTRUCT& item) {
   state.disabled = (item.itemState & ODS_DISABLED) != 0;
   const skin::LookChoice look = skin::ChooseIrregularButtonLook(state);
   std::array<bool, 4> present{};
-  for (std::size_t i = 0; i < present.size(); ++i) present[i] = pictures_[i] && *pictures_[i];
-  const SharedBitmap& picture = pictures_[static_cast<std::size_t>(skin::PictureToDraw(look.picture, present))];
-  if (!picture || !*picture) return true;
+  for (std::size_t i = 0; i < present.size(); ++i) present[i] = static_cast<bool>(cuts_[i]);
+  const auto drawn = static_cast<std::size_t>(skin::PictureToDraw(look.picture, present));
+  if (!cuts_[drawn]) return true;
 
   // The page picture under the box, clipped to the outline. The window region
   // clips it too where the platform applies it to drawing; Wine does not.
   const int saved = SaveDC(item.hDC);
   ExtSelectClipRgn(item.hDC, region_.get(), RGN_AND);
-  DrawLook(item, *picture, look);
+  DrawLook(item, drawn, look);
   RestoreDC(item.hDC, saved);
   return true;
 }
 
-void CIrrButton::DrawLook(const DRAWITEMSTRUCT& item, const Bitmap& picture, const skin::LookChoice& look) {
+void CIrrButton::DrawCut(HDC dc, std::size_t look) const {
+  const skin::PictureCut& place = cut_places_[look];
+  const RECT at{place.at.x, place.at.y, place.at.x + place.source.Width(), place.at.y + place.source.Height()};
+  DrawBitmap(dc, at, cuts_[look].get(), POINT{0, 0});
+}
+
+void CIrrButton::DrawLook(const DRAWITEMSTRUCT& item, std::size_t picture, const skin::LookChoice& look) {
   const RECT& r = item.rcItem;
-  const POINT under{box_.left, box_.top};
   const std::u16string caption = GetWindowText();
   // One copy needs no buffer; a caption over the picture does.
   if (caption.empty()) {
-    DrawBitmap(item.hDC, r, picture.get(), under);
+    DrawCut(item.hDC, picture);
     return;
   }
   BufferedDC dc(item.hDC, r);
-  DrawBitmap(dc.get(), r, picture.get(), under);
+  DrawCut(dc.get(), picture);
   // Placed in parent coordinates around the box's centre.
   const skin::Point at = skin::IrregularCaptionOrigin(centre_, caption.size());
   SelectInDC font(dc.get(), ButtonCaptionFont());
@@ -180,6 +186,25 @@ void CIrrButton::DrawLook(const DRAWITEMSTRUCT& item, const Bitmap& picture, con
   SetTextColor(dc.get(), colours[static_cast<std::size_t>(look.text)]);
   SetBkMode(dc.get(), TRANSPARENT);
   TextOutW(dc.get(), at.x - box_.left, at.y - box_.top, Wide(caption), static_cast<int>(caption.size()));
+}
+
+Region QuadRegion(const layout::Quad& outline) {
+  POINT corners[4];
+  for (std::size_t i = 0; i < 4; ++i) corners[i] = POINT{outline.points[i].x, outline.points[i].y};
+  return Region(CreatePolygonRgn(corners, 4, WINDING));
+}
+
+void CutIrregularPictures(std::span<CIrrButton* const> buttons, const layout::StatePictureIds& ids, HMODULE module) {
+  // A page's looks often share a picture (the disabled look is the normal one).
+  std::map<int, Bitmap> loaded;
+  auto picture = [&](int id) {
+    auto [it, added] = loaded.try_emplace(id);
+    if (added) it->second = LoadBitmapResource(static_cast<UINT>(id), module);
+    return it->second.get();
+  };
+  const HBITMAP normal = picture(ids.normal), down = picture(ids.down), over = picture(ids.over),
+                disabled = picture(ids.disabled);
+  for (CIrrButton* button : buttons) button->CutPictures(normal, down, over, disabled);
 }
 
 }  // namespace zk40

@@ -1,19 +1,21 @@
 #pragma once
 // CIrrButton: a button of any outline. Its window is the bounding box of its
 // region and the region is the window's region, so a click outside the
-// outline reaches the window underneath. It draws from four page-size
-// pictures (shared between all irregular buttons of a page), copying the
-// part under its box. The click is reported on press, posted to its owner
-// (else its parent) as WM_COMMAND with wParam 0 and the button's window.
+// outline reaches the window underneath. It keeps its own copies of the
+// part under its box of four page-size pictures (its looks' cuts); the whole
+// pictures are loaded only while a page's buttons take their cuts, once for
+// all of them. The click is reported on press, posted to its owner (else its
+// parent) as WM_COMMAND with wParam 0 and the button's window.
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "framework/Controls.h"
 #include "framework/Gdi.h"
 #include "skin/ButtonLook.h"
-#include "skin/SharedPictures_win32.h"
+#include "skin/PictureCut.h"
 #include "skin/SkinTooltip_win32.h"
 #include "skin/layout/SkinResourceIds.h"
 
@@ -36,11 +38,10 @@ class CIrrButton : public CButton {
   };
 
   bool Create(const CreateArgs& args);
-  // The four bitmap resources (normal, down, over, disabled) of module (the
-  // program when null), shared with every other button that uses them.
-  void SetPictures(UINT normal, UINT down, UINT over, UINT disabled, HMODULE module = nullptr);
-  void SetPictures(const layout::StatePictureIds& ids, HMODULE module = nullptr);
-  void SetPictures(SharedBitmap normal, SharedBitmap down, SharedBitmap over, SharedBitmap disabled);
+  // Takes the looks' cuts from page-size pictures (in the parent's
+  // coordinates), dropping any earlier ones; a null picture leaves its look
+  // to the normal one.
+  void CutPictures(HBITMAP normal, HBITMAP down, HBITMAP over, HBITMAP disabled);
   void SetTextColours(const TextColours& colours) { colours_ = colours; }
   // Stores latched, repaints when it changed, and ends any capture and hover.
   void SetLatched(bool latched);
@@ -72,12 +73,16 @@ class CIrrButton : public CButton {
   void TrackHover(POINT point);
   void SetPushed(bool pushed);
   void Redraw() const;
-  void DrawLook(const DRAWITEMSTRUCT& item, const Bitmap& picture, const skin::LookChoice& look);
+  void DrawLook(const DRAWITEMSTRUCT& item, std::size_t picture, const skin::LookChoice& look);
+  // The cut of look (a skin::ButtonLook) at its place in the box.
+  void DrawCut(HDC dc, std::size_t look) const;
 
   Region region_;  // relative to the box's top-left corner
   skin::Rect box_;
   skin::Point centre_;
-  std::array<SharedBitmap, 4> pictures_;  // by skin::ButtonLook
+  std::array<Bitmap, 4> cuts_;  // by skin::ButtonLook
+  // Where each cut lies in the box; pictures of different sizes cut differently.
+  std::array<skin::PictureCut, 4> cut_places_{};
   TextColours colours_;
   bool latched_ = false;
   bool show_latched_ = false;
@@ -85,5 +90,14 @@ class CIrrButton : public CButton {
   bool pushed_ = false;
   SkinTooltip tooltip_;
 };
+
+// The region of a four-cornered outline, for CreateArgs::region.
+Region QuadRegion(const layout::Quad& outline);
+
+// Gives every button its cuts of the state pictures ids, bitmap resources
+// of module (the program when null): each picture is loaded once for all the
+// buttons and freed again when they hold their cuts.
+void CutIrregularPictures(std::span<CIrrButton* const> buttons, const layout::StatePictureIds& ids,
+                          HMODULE module = nullptr);
 
 }  // namespace zk40

@@ -11,10 +11,7 @@ namespace {
 struct Key {
   HMODULE module;
   UINT id;
-  std::u16string path;
-  friend bool operator<(const Key& a, const Key& b) {
-    return std::tie(a.module, a.id, a.path) < std::tie(b.module, b.id, b.path);
-  }
+  friend bool operator<(const Key& a, const Key& b) { return std::tie(a.module, a.id) < std::tie(b.module, b.id); }
 };
 
 std::map<Key, std::weak_ptr<const Bitmap>>& Cache() {
@@ -42,31 +39,7 @@ SharedBitmap Find(const Key& key, Load load) {
 
 SharedBitmap SharedPictures::Resource(UINT id, HMODULE module) {
   if (!module) module = GetModuleHandleW(nullptr);
-  return Find(Key{module, id, {}}, [&] { return LoadBitmapResource(id, module); });
-}
-
-SharedBitmap SharedPictures::File(const std::u16string& path) {
-  return Find(Key{nullptr, 0, path}, [&] {
-    Bitmap bitmap;
-    SIZE size{};
-    (void)LoadPictureFile(path, bitmap, size);
-    return bitmap;
-  });
-}
-
-SharedBitmap SharedPictures::Adopt(Bitmap bitmap) { return std::make_shared<const Bitmap>(std::move(bitmap)); }
-
-std::size_t SharedPictures::LoadedCount() {
-  std::size_t count = 0;
-  for (auto it = Cache().begin(); it != Cache().end();) {
-    if (it->second.expired()) {
-      it = Cache().erase(it);
-    } else {
-      ++count;
-      ++it;
-    }
-  }
-  return count;
+  return Find(Key{module, id}, [&] { return LoadBitmapResource(id, module); });
 }
 
 }  // namespace zk40

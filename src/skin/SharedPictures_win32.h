@@ -1,8 +1,7 @@
 #pragma once
-// Page-size pictures that several controls draw from (the irregular buttons
-// of a page each draw from the same four whole-page pictures) are loaded once
-// and shared while any control holds them; the last holder frees them.
-// User-interface thread only.
+// Pictures that several controls draw from (the skinned scroll bars' skin)
+// are loaded once and shared while any control holds them; the last holder
+// frees them. User-interface thread only.
 
 #include <memory>
 #include <string>
@@ -18,12 +17,6 @@ class SharedPictures {
  public:
   // The bitmap resource id of module (the program itself when null).
   static SharedBitmap Resource(UINT id, HMODULE module = nullptr);
-  // A picture file, loaded as Load picture file does.
-  static SharedBitmap File(const std::u16string& path);
-  // Wraps a picture made elsewhere (tests, generated pictures) for sharing.
-  static SharedBitmap Adopt(Bitmap bitmap);
-  // How many pictures are loaded and held at the moment.
-  static std::size_t LoadedCount();
 };
 
 }  // namespace zk40

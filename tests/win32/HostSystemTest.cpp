@@ -11,6 +11,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "platform/LateLibrary_win32.h"
 #include "platform/WideText_win32.h"
 #include "shell/ShellLauncher_win32.h"
 #include "shell/WindowsMouseSettings_win32.h"
@@ -58,6 +59,17 @@ TEST(ShellLauncher, SoundPlaysWithoutHoldingTheCaller) {
   const auto held = std::chrono::steady_clock::now() - start;
   EXPECT_LT(held, std::chrono::seconds(seconds / 2)) << "the sound call waited for the sound";
   PlaySoundW(nullptr, nullptr, 0);
+}
+
+// The libraries loaded at their first use: the export itself when both are
+// there, and nothing (for the caller to go without) when either is missing.
+TEST(LateLibrary, GivesTheSystemsExportAndNothingForAMissingLibraryOrExport) {
+  const auto play = LateExport<decltype(&::PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+  ASSERT_NE(play, nullptr);
+  EXPECT_EQ(reinterpret_cast<void*>(play),
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"winmm.dll"), "PlaySoundW")));
+  EXPECT_EQ(LoadLateExport(L"zk40-no-such-library.dll", "PlaySoundW"), nullptr);
+  EXPECT_EQ(LoadLateExport(L"winmm.dll", "NoSuchExport"), nullptr);
 }
 
 // Records the settings-change messages the window is sent, from a second

@@ -1,6 +1,6 @@
 // The skinned controls as real windows on a page, driven by messages: what
 // they draw (read back from the screen), what they report, and the pictures
-// they share.
+// they cut.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -166,16 +166,14 @@ TEST_F(SkinControls, WithoutItsOverPictureAHoveredButtonKeepsItsNormalLook) {
 }
 
 TEST_F(SkinControls, AnIrregularButtonIsItsOutlineDrawsThePageUnderItAndReportsOnPress) {
-  const POINT outline[] = {{100, 100}, {260, 100}, {300, 160}, {100, 160}};  // top-right corner cut off
-  Region region(CreatePolygonRgn(outline, 4, WINDING));
+  // The top-right corner cut off.
+  const Region region = QuadRegion(layout::Quad{{{{100, 100}, {260, 100}, {300, 160}, {100, 160}}}});
   CIrrButton button;
   CIrrButton::CreateArgs args;
   args.region = region.get();
   args.parent = &page;
   ASSERT_TRUE(button.Create(args));
-  button.SetPictures(SharedPictures::Adopt(test::MakeBitmap(400, 300, NormalAt)),
-                     SharedPictures::Adopt(test::MakeBitmap(400, 300, DownAt)),
-                     SharedPictures::Adopt(test::MakeBitmap(400, 300, OverAt)), nullptr);
+  button.CutPictures(normal.get(), down.get(), over.get(), nullptr);
   EXPECT_EQ(button.Box(), (skin::Rect{100, 100, 300, 160}));
   EXPECT_TRUE(button.HitTest(POINT{5, 5}));
   EXPECT_FALSE(button.HitTest(POINT{195, 2})) << "the cut corner is not the button";
@@ -197,30 +195,43 @@ TEST_F(SkinControls, AnIrregularButtonIsItsOutlineDrawsThePageUnderItAndReportsO
   ReleaseCapture();
 }
 
-TEST_F(SkinControls, IrregularButtonsOfAPageShareTheirPagePictures) {
+// Colour by place in both directions, so that a cut taken or drawn a row or
+// a column off shows.
+COLORREF PlaceAt(int x, int y) { return RGB(x % 256, y % 256, 90); }
+
+TEST_F(SkinControls, IrregularButtonsCutFromAPagesResourcesDrawThePictureUnderThemUpToItsEdge) {
+  // Smaller than the page: the lower buttons and the last ones reach past its edges.
+  Bitmap picture = test::MakeBitmap(300, 200, PlaceAt);
+  Bitmap pressed = test::MakeBitmap(300, 200, DownAt);
   test::PictureLibrary library(folder.native());
-  ASSERT_TRUE(library.AddBitmap(157, normal.get()));
+  ASSERT_TRUE(library.AddBitmap(157, picture.get()));
   ASSERT_TRUE(library.AddBitmap(158, over.get()));
-  ASSERT_TRUE(library.AddBitmap(159, down.get()));
+  ASSERT_TRUE(library.AddBitmap(159, pressed.get()));
   HMODULE module = library.Load();
   ASSERT_NE(module, nullptr);
-  const std::size_t before = SharedPictures::LoadedCount();
-  {
-    std::vector<std::unique_ptr<CIrrButton>> buttons;
-    for (int i = 0; i < 11; ++i) {
-      Region region(CreateRectRgn(10 + i * 30, 200, 35 + i * 30, 230));
-      auto button = std::make_unique<CIrrButton>();
-      CIrrButton::CreateArgs args;
-      args.region = region.get();
-      args.parent = &page;
-      ASSERT_TRUE(button->Create(args));
-      button->SetPictures(157, 159, 158, 157, module);
-      buttons.push_back(std::move(button));
-    }
-    EXPECT_EQ(SharedPictures::LoadedCount(), before + 3) << "three pictures for eleven buttons";
-    EXPECT_EQ(ScreenAt(12 + 5 * 30, 210), NormalAt(12 + 5 * 30, 210)) << "same look as a picture of its own";
+  std::vector<std::unique_ptr<CIrrButton>> buttons;
+  std::vector<CIrrButton*> all;
+  for (int i = 0; i < 11; ++i) {
+    Region region(CreateRectRgn(10 + i * 30, 150 + (i % 2) * 20, 35 + i * 30, 230));
+    auto button = std::make_unique<CIrrButton>();
+    CIrrButton::CreateArgs args;
+    args.region = region.get();
+    args.parent = &page;
+    ASSERT_TRUE(button->Create(args));
+    all.push_back(button.get());
+    buttons.push_back(std::move(button));
   }
-  EXPECT_EQ(SharedPictures::LoadedCount(), before) << "freed with the last button";
+  CutIrregularPictures(all, layout::StatePictureIds{157, 158, 159, 157}, module);
+  test::PumpMessagesFor(50);
+  EXPECT_EQ(ScreenAt(132, 151), PlaceAt(132, 151)) << "inside the picture";
+  EXPECT_EQ(ScreenAt(40, 170), PlaceAt(40, 170)) << "the first pixel of a box starting lower";
+  EXPECT_EQ(ScreenAt(299, 199), PlaceAt(299, 199)) << "the picture's last pixel, in a box reaching past it";
+  EXPECT_EQ(ScreenAt(283, 180), PlaceAt(283, 180));
+
+  all[5]->SetToggleMode(true);
+  all[5]->SetLatched(true);
+  test::PumpMessagesFor(50);
+  EXPECT_EQ(ScreenAt(162, 190), DownAt(162, 190)) << "the down look's own cut";
 }
 
 TEST_F(SkinControls, ATrackClickPostsTheValueUnderItAndMovesTheThumbThere) {

@@ -24,17 +24,14 @@ void CreateTitleButton(CGDIBitmapBtn& button, CWnd& window, const layout::Rect& 
   button.SetStatePictures(args.rect, normal, over, down, normal);
 }
 
-void CreateIrregular(CIrrButton& button, CWnd& window, const layout::Quad& outline,
-                     const layout::StatePictureIds& pictures, bool showLatched, std::function<void()> onClick) {
-  POINT corners[4];
-  for (std::size_t i = 0; i < 4; ++i) corners[i] = POINT{outline.points[i].x, outline.points[i].y};
-  Region region(CreatePolygonRgn(corners, 4, WINDING));
+void CreateIrregular(CIrrButton& button, CWnd& window, const layout::Quad& outline, bool showLatched,
+                     std::function<void()> onClick) {
+  const Region region = QuadRegion(outline);
   CIrrButton::CreateArgs args;
   args.region = region.get();
   args.parent = &window;
   args.on_click = std::move(onClick);
   (void)button.Create(args);
-  button.SetPictures(pictures);
   // Light captions on the pressed look too: the selected tab and profile stay legible.
   button.SetTextColours(CIrrButton::TextColours{RGB(189, 189, 200), RGB(255, 255, 255), RGB(255, 255, 255)});
   button.SetToggleMode(showLatched);
@@ -51,15 +48,19 @@ void MainWindowButtons::Create(CWnd& window, HBITMAP normal, HBITMAP over, HBITM
   CreateTitleButton(minimize_, window, main::kMinimizeButton, normal, over, down, actions.minimize);
   CreateTitleButton(hide_, window, main::kHideToTrayButton, normal, over, down, actions.hide);
   CreateTitleButton(language_, window, main::kLanguageButton, normal, over, down, actions.language);
-  // The layout of the pictures is chosen once, by the language at creation.
-  const layout::StatePictureIds& pictures = chinese ? layout::kMainButtonsChinese : layout::kMainButtonsOther;
+  std::vector<CIrrButton*> irregular;
   for (int i = 0; i < 5; ++i) {
     const auto at = static_cast<std::size_t>(i);
-    CreateIrregular(tabs_[at], window, main::kTabs[at], pictures, true, [tab = actions.tab, i] { tab(i + 1); });
-    CreateIrregular(profiles_[at], window, main::kProfileButtons[at], pictures, true,
+    CreateIrregular(tabs_[at], window, main::kTabs[at], true, [tab = actions.tab, i] { tab(i + 1); });
+    CreateIrregular(profiles_[at], window, main::kProfileButtons[at], true,
                     [profile = actions.profile, i] { profile(i + 1); });
+    irregular.push_back(&tabs_[at]);
+    irregular.push_back(&profiles_[at]);
   }
-  CreateIrregular(apply_, window, main::kApplyButton, pictures, true, actions.apply);
+  CreateIrregular(apply_, window, main::kApplyButton, true, actions.apply);
+  irregular.push_back(&apply_);
+  // The layout of the pictures is chosen once, by the language at creation.
+  CutIrregularPictures(irregular, chinese ? layout::kMainButtonsChinese : layout::kMainButtonsOther);
   ControlCreateArgs flag;
   flag.style = WS_VISIBLE | SS_BITMAP;
   flag.rect = ToRect(main::kFlagControl);

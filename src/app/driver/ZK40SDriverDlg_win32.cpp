@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <iterator>
+
 #include "app/driver/HintLine_win32.h"
 #include "device/FirmwareVersion.h"
 #include "device/UpdateDescription.h"
@@ -33,6 +35,14 @@ namespace main = layout::main_window;
 constexpr int kEnglishLanguage = 2;
 constexpr UINT_PTR kUpdaterTimer = 4;
 constexpr UINT kUpdaterDelayMs = 3000;
+// What the first look of the window does not need (the tray icon, the hidden
+// pages' backgrounds) is done a step at a tick of this timer, each step only
+// once no window of the program waits to be painted, so that the window and
+// its pages are drawn first.
+constexpr UINT_PTR kRestOfStartTimer = 6;
+constexpr UINT kRestOfStartMs = 10;
+// A window that keeps asking to be painted holds a step up this many ticks at most.
+constexpr int kMostPaintWaits = 50;
 constexpr DWORD kCloseWaitMs = 500;
 
 RECT ToRect(const layout::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
@@ -77,10 +87,9 @@ bool CZK40SDriverDlg::OnInitDialog() {
   SetWindowText(kMainWindowTitle);
   // 5. Macros.
   (void)macros_.Load();
-  // 6, 7, 8. Controls, pages, tray icon.
+  // 6, 7. Controls, pages; 8, the tray icon, comes after the first paint.
   CreateControls();
   pages_created_ = CreatePages();
-  (void)tray_.Add(m_hWnd, small_icon_ ? small_icon_ : icon_);
   // 9. Profile table and current profile.
   profiles_.LoadProfileIndex();
   // 10. Arrivals and removals of USB devices.
@@ -96,7 +105,22 @@ bool CZK40SDriverDlg::OnInitDialog() {
   PostMessage(msg::kApplyLanguage, kLanguageFromStartup, profiles_.LoadLanguageNumber());
   // 15. The mouse.
   ProbeDevice();
+  SetTimer(kRestOfStartTimer, kRestOfStartMs);
   return false;
+}
+
+bool CZK40SDriverDlg::FinishStartStep() {
+  if (closing_) return false;
+  if (!tray_added_) {
+    tray_added_ = true;
+    (void)tray_.Add(m_hWnd, small_icon_ ? small_icon_ : icon_);
+    return true;
+  }
+  // A page loads its background by itself should it be shown before this.
+  CSkinPage* hidden[] = {&lighting_, &macro_, &statistics_, &support_};
+  if (backgrounds_loaded_ == std::size(hidden)) return false;
+  hidden[backgrounds_loaded_++]->LoadBackground();
+  return backgrounds_loaded_ < std::size(hidden);
 }
 
 void CZK40SDriverDlg::LoadFirstLanguage() {
@@ -145,7 +169,7 @@ bool CZK40SDriverDlg::CreatePages() {
   const std::u16string& folder = context_.store.install_folder;
   bool all = true;
   for (CSkinPage* page : std::initializer_list<CSkinPage*>{&buttons_page_, &lighting_, &macro_, &statistics_, &support_}) {
-    all = page->CreatePage(folder) && all;
+    all = page->CreatePage(folder, page == &buttons_page_) && all;
   }
   // Only the button page shows, under tab 1.
   buttons_page_.ShowWindow(SW_SHOW);
@@ -439,6 +463,13 @@ bool CZK40SDriverDlg::OnMouseMove(UINT, POINT point) {
 }
 
 bool CZK40SDriverDlg::OnTimer(UINT_PTR id) {
+  if (id == kRestOfStartTimer) {
+    const bool painting = (HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) != 0;
+    if (painting && ++paint_waits_ < kMostPaintWaits) return true;
+    paint_waits_ = 0;
+    if (!FinishStartStep()) KillTimer(kRestOfStartTimer);
+    return true;
+  }
   if (id != kUpdaterTimer) return false;
   KillTimer(kUpdaterTimer);
   launcher_.ShellOpen(context_.store.install_folder + u"\\ostrel_update\\OstrelUpdate.exe");
@@ -449,10 +480,9 @@ bool CZK40SDriverDlg::OnClose() {
   if (closing_) return true;
   closing_ = true;
   tray_.Remove();
-  // The pages go in their order; the macro page first lets go of its GDI object.
+  // The pages go in their order.
   buttons_page_.DestroyWindow();
   lighting_.DestroyWindow();
-  macro_.ReleaseHeldGdiObject();
   macro_.DestroyWindow();
   statistics_.DestroyWindow();
   support_.DestroyWindow();

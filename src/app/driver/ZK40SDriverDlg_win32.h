@@ -69,6 +69,9 @@ class CZK40SDriverDlg final : public CDialog, private ProfileView, private Prese
   bool CreatePages();
   void ProbeDevice();
   void StartWithMouse();
+  // Once the window is drawn, one at a time: the tray icon, then the hidden
+  // pages' backgrounds. False when nothing is left to do.
+  bool FinishStartStep();
 
   // Controls and tray.
   void SelectTab(int tab);
@@ -129,6 +132,9 @@ class CZK40SDriverDlg final : public CDialog, private ProfileView, private Prese
   CDlgProgress progress_;
   bool pages_created_ = false;
   TrayIcon tray_;
+  bool tray_added_ = false;
+  std::size_t backgrounds_loaded_ = 0;
+  int paint_waits_ = 0;
   HICON icon_ = nullptr;
   HICON small_icon_ = nullptr;
   std::u16string hint_;

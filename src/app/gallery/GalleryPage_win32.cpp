@@ -54,17 +54,13 @@ CGDIBitmapBtn& CGalleryPage::AddButton(const layout::Rect& rect, bool latched) {
   return button;
 }
 
-CIrrButton& CGalleryPage::AddIrregular(const layout::Quad& outline, const layout::StatePictureIds& pictures,
-                                       bool latched) {
+CIrrButton& CGalleryPage::AddIrregular(const layout::Quad& outline, bool latched) {
   auto& button = Keep<CIrrButton>();
-  POINT corners[4];
-  for (std::size_t i = 0; i < 4; ++i) corners[i] = POINT{outline.points[i].x, outline.points[i].y};
-  Region region(CreatePolygonRgn(corners, 4, WINDING));
+  const Region region = QuadRegion(outline);
   CIrrButton::CreateArgs args;
   args.region = region.get();
   args.parent = this;
   button.Create(args);
-  button.SetPictures(pictures);
   button.SetToggleMode(true);
   button.SetLatched(latched);
   return button;

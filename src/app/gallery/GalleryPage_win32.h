@@ -27,7 +27,8 @@ class CGalleryPage final : public CWnd {
   bool Open(const CWnd* parent, const layout::Rect& rect, PagePictures pictures);
 
   CGDIBitmapBtn& AddButton(const layout::Rect& rect, bool latched = false);
-  CIrrButton& AddIrregular(const layout::Quad& outline, const layout::StatePictureIds& pictures, bool latched);
+  // Its looks come from CutIrregularPictures, given for all of a page's at once.
+  CIrrButton& AddIrregular(const layout::Quad& outline, bool latched);
   CPngHSliderBar& AddSlider(const layout::Rect& rect, const std::u16string& thumb, UINT id, layout::Point range,
                             int position, int track_inset);
   CBitmapEdit& AddEdit(const layout::Rect& rect, const std::u16string& text);

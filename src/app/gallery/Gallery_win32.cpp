@@ -1,5 +1,7 @@
 #include "app/gallery/Gallery_win32.h"
 
+#include <vector>
+
 #include "skin/PictureLoading_win32.h"
 #include "skin/SkinPaths.h"
 #include "skin/layout/ButtonPageLayout.h"
@@ -88,11 +90,15 @@ void Gallery::FillMainWindow(const Options& options) {
   namespace main = layout::main_window;
   const layout::StatePictureIds& ids = options.chinese ? layout::kMainButtonsChinese : layout::kMainButtonsOther;
   const int selected_tab = static_cast<int>(options.showcase);
+  std::vector<CIrrButton*> irregular;
   for (std::size_t i = 0; i < main::kTabs.size(); ++i) {
-    main_.AddIrregular(main::kTabs[i], ids, static_cast<int>(i) == selected_tab);
+    irregular.push_back(&main_.AddIrregular(main::kTabs[i], static_cast<int>(i) == selected_tab));
   }
-  for (std::size_t i = 0; i < main::kProfileButtons.size(); ++i) main_.AddIrregular(main::kProfileButtons[i], ids, i == 0);
-  main_.AddIrregular(main::kApplyButton, ids, false);
+  for (std::size_t i = 0; i < main::kProfileButtons.size(); ++i) {
+    irregular.push_back(&main_.AddIrregular(main::kProfileButtons[i], i == 0));
+  }
+  irregular.push_back(&main_.AddIrregular(main::kApplyButton, false));
+  CutIrregularPictures(irregular, ids);
   main_.AddButton(main::kMinimizeButton);
   main_.AddButton(main::kHideToTrayButton);
   main_.AddButton(main::kLanguageButton);
@@ -115,7 +121,9 @@ void Gallery::FillButtonPage(const Options& options) {
   for (const layout::Rect& caption : page::kAreaCaptions) page_.AddButton(caption);
   for (std::size_t i = 0; i < page::kButtonMarkers.size(); ++i) page_.AddButton(page::kButtonMarkers[i], i == 0);
   const layout::StatePictureIds& ids = zh ? layout::kButtonEntriesChinese : layout::kButtonEntriesOther;
-  for (const layout::Quad& entry : page::kButtonEntries) page_.AddIrregular(entry, ids, false);
+  std::vector<CIrrButton*> entries;
+  for (const layout::Quad& entry : page::kButtonEntries) entries.push_back(&page_.AddIrregular(entry, false));
+  CutIrregularPictures(entries, ids);
 }
 
 void Gallery::FillLightingPage(const Options& options) {

@@ -133,15 +133,15 @@ class ProbePage final : public CWnd {
   }
 
   void MakeTab() {
-    const POINT outline[] = {{20, 100}, {180, 100}, {220, 160}, {20, 160}};
-    Region region(CreatePolygonRgn(outline, 4, WINDING));
+    const Region region = QuadRegion(layout::Quad{{{{20, 100}, {180, 100}, {220, 160}, {20, 160}}}});
     CIrrButton::CreateArgs args;
     args.region = region.get();
     args.parent = this;
     tab_.Create(args);
-    tab_.SetPictures(SharedPictures::Adopt(test::SolidBitmap(640, 400, RGB(90, 20, 20))),
-                     SharedPictures::Adopt(test::SolidBitmap(640, 400, RGB(20, 20, 150))),
-                     SharedPictures::Adopt(test::SolidBitmap(640, 400, RGB(20, 120, 20))), nullptr);
+    const Bitmap normal = test::SolidBitmap(640, 400, RGB(90, 20, 20));
+    const Bitmap down = test::SolidBitmap(640, 400, RGB(20, 20, 150));
+    const Bitmap over = test::SolidBitmap(640, 400, RGB(20, 120, 20));
+    tab_.CutPictures(normal.get(), down.get(), over.get(), nullptr);
     names_[tab_.GetSafeHwnd()] = "tab";
   }
 

@@ -75,7 +75,7 @@ int Run(const std::u16string& install, const std::u16string& languageFile, const
   const PageContext context{store,  strings, settings.document, files,    hooks,
                             notices, macros,  profiles,          clock,    launcher, keyboard};
   CDlgSupport page(&owner, context);
-  if (!page.CreatePage(install)) return 1;
+  if (!page.CreatePage(install, true)) return 1;
   page.SetFirmwareText(firmware);
   page.ShowWindow(SW_SHOW);
   const RECT r = owner.GetWindowRect();
